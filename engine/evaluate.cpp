@@ -1,0 +1,69 @@
+#include "engine/evaluate.h"
+
+#include <optional>
+
+#include "engine/exponent_notation.h"
+#include "engine/reduction.h"
+#include "engine/result_format.h"
+#include "engine/sign_collapse.h"
+#include "engine/syntax.h"
+#include "engine/text_ops.h"
+#include "engine/working_state.h"
+
+namespace zorvane {
+namespace {
+
+constexpr std::string_view kErrorMark = "error";
+
+Outcome Error() {
+  return {OutcomeKind::Error, std::string(kErrorMark)};
+}
+
+// Line breaks and blanks go, all brackets become round ones, and sign pairs
+// collapse.
+std::string Normalise(std::string_view typed) {
+  std::string text = ReplaceAll(typed, "\r\n", "");
+  ReplaceAllShrinking(text, " ", "");
+  ReplaceAllShrinking(text, "[", "(");
+  ReplaceAllShrinking(text, "{", "(");
+  ReplaceAllShrinking(text, "]", ")");
+  ReplaceAllShrinking(text, "}", ")");
+  CollapseSignPairs(text);
+  return text;
+}
+
+}  // namespace
+
+Outcome Evaluate(std::string_view display, std::string_view working, const Options& options,
+                 const TraceSink* trace) {
+  std::string text = Normalise(working);
+  if (Contains(display, "()")) return Error();
+  text = "(" + text + ")";
+  // The E of EXP is never an exponent mark.
+  text = ReplaceAll(text, "EXP", "F[17]");
+  Trace(trace, "wrap", text);
+  if (Contains(text, "E")) {
+    if (!ExpandExponentNotation(text)) return Error();
+    Trace(trace, "exponent", text);
+  }
+  if (!CheckSyntax(text)) return Error();
+  SubstituteFunctionCodes(text);
+  Trace(trace, "syntax", text);
+  if (text == "()") return {OutcomeKind::Empty, {}};
+  // An empty bracket pair has no value; nothing can be computed from it.
+  if (Contains(text, "()")) return Error();
+
+  WorkingState state{std::move(text), {}, options.deg, trace};
+  if (!IsOneNumber(state.text) && !ReduceToNumber(state)) return Error();
+  const std::string_view finalNumber =
+      std::string_view(state.text).substr(1, state.text.size() - 2);
+  std::optional<std::string> result = FormatResult(finalNumber, state.lastNumberText, options.fixE);
+  if (!result) return Error();
+  return {OutcomeKind::Result, std::move(*result)};
+}
+
+std::string EvaluateText(std::string_view input, const Options& options, const TraceSink* trace) {
+  return Evaluate(input, input, options, trace).text;
+}
+
+}  // namespace zorvane

@@ -1,0 +1,65 @@
+#include "engine/exe.h"
+
+#include "engine/evaluate.h"
+#include "engine/function_mode.h"
+
+namespace zorvane {
+namespace {
+
+constexpr std::string_view kLineBreak = "\r\n";
+
+// The new log: the entry on top, the old log whole below it.
+std::string LogWith(const std::string& oldLog, const std::string& display,
+                    const std::string& result) {
+  std::string log = display;
+  log.append(kLineBreak).append("=").append(result);
+  if (!oldLog.empty()) log.append(kLineBreak).append(oldLog);
+  return log;
+}
+
+}  // namespace
+
+ExeOutput RunExe(const ExeInput& in, const TraceSink* trace) {
+  ExeOutput out;
+  out.formulaState = in.formulaState;
+  std::string display = in.input;
+  std::string working = in.input;
+
+  // Function mode ends the evaluation with "error" or a prompt, or hands over
+  // the formula with the values put in.
+  if (in.fMode) {
+    FunctionModeStep step = RunFunctionMode(in.formula, in.formulaState, in.input);
+    if (step.kind == FunctionModeStep::Kind::Prompt) {
+      out.input = step.prompt;
+      out.selection = {step.prompt.size(), step.prompt.size()};
+      out.formulaState = std::move(step.formulaState);
+      return out;
+    }
+    if (step.kind == FunctionModeStep::Kind::Failed) {
+      out.output = LogWith(in.output, display, "error");
+      out.input = std::string();
+      return out;
+    }
+    working = std::move(step.formula);
+    display = in.formula + "=" + working;
+  }
+  // Any evaluation past this point drops a pending prompt.
+  out.formulaState = "a," + in.formula;
+
+  const Outcome outcome = Evaluate(display, working, Options{in.deg, in.fixE}, trace);
+  if (outcome.kind == OutcomeKind::Empty) {
+    out.input = std::string();
+    return out;
+  }
+  out.output = LogWith(in.output, display, outcome.text);
+  // In function mode the Input Box is emptied; otherwise the expression stays,
+  // wholly selected, so that typing replaces it.
+  if (in.fMode) {
+    out.input = std::string();
+  } else {
+    out.selection = {0, in.input.size()};
+  }
+  return out;
+}
+
+}  // namespace zorvane

@@ -1,0 +1,16 @@
+#pragma once
+
+#include <string>
+
+namespace zorvane {
+
+// The seven one-pass replacements that tidy the signs around a substituted
+// value: "++" by "+", "-+" by "-", "/+" by "/", "*+" by "*", "--" by "+",
+// "(+" by "(", "+-" by "-", in that order. Returns true when the text changed.
+bool CollapseSigns(std::string& text);
+
+// Normalisation of the typed text: "--" by "+", "+-" by "-", "-+" by "-",
+// "++" by "+", repeated while any of the four pairs remains.
+void CollapseSignPairs(std::string& text);
+
+}  // namespace zorvane

@@ -1,0 +1,62 @@
+#include "engine/text_ops.h"
+
+#include <algorithm>
+
+namespace zorvane {
+
+std::string ReplaceAll(std::string_view text, std::string_view from, std::string_view to) {
+  std::string out;
+  if (from.empty()) return std::string(text);
+  std::size_t pos = text.find(from);
+  if (pos == std::string_view::npos) return std::string(text);
+  out.reserve(text.size());
+  std::size_t done = 0;
+  while (pos != std::string_view::npos) {
+    out.append(text, done, pos - done);
+    out.append(to);
+    done = pos + from.size();
+    pos = text.find(from, done);
+  }
+  out.append(text, done);
+  return out;
+}
+
+void ReplaceAllShrinking(std::string& text, std::string_view from, std::string_view to) {
+  if (from.empty() || to.size() > from.size()) {
+    text = ReplaceAll(text, from, to);
+    return;
+  }
+  std::size_t read = text.find(from);
+  if (read == std::string::npos) return;
+  std::size_t write = read;
+  while (read < text.size()) {
+    if (text.compare(read, from.size(), from) == 0) {
+      std::copy(to.begin(), to.end(), text.begin() + static_cast<std::ptrdiff_t>(write));
+      write += to.size();
+      read += from.size();
+    } else {
+      text[write++] = text[read++];
+    }
+  }
+  text.resize(write);
+}
+
+std::string_view Left(std::string_view text, long long count) {
+  if (count <= 0) return {};
+  return text.substr(0, static_cast<std::size_t>(std::min<long long>(count, text.size())));
+}
+
+std::string_view Right(std::string_view text, long long count) {
+  if (count <= 0) return {};
+  const auto n = static_cast<std::size_t>(std::min<long long>(count, text.size()));
+  return text.substr(text.size() - n);
+}
+
+std::string_view Mid(std::string_view text, long long first, long long count) {
+  first = std::max(first, 0LL);
+  count = std::max(count, 0LL);
+  if (first >= static_cast<long long>(text.size())) return {};
+  return text.substr(static_cast<std::size_t>(first), static_cast<std::size_t>(count));
+}
+
+}  // namespace zorvane
