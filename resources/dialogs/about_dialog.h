@@ -1,0 +1,9 @@
+#pragma once
+
+#include "dialog_template.h"
+
+namespace zorvane::res {
+
+extern const DialogTemplate kAboutDialog;  // template 131
+
+}  // namespace zorvane::res

@@ -1,0 +1,9 @@
+#pragma once
+
+#include "dialog_template.h"
+
+namespace zorvane::res {
+
+extern const DialogTemplate kMainDialog;  // template 102
+
+}  // namespace zorvane::res

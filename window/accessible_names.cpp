@@ -1,0 +1,44 @@
+#include "accessible_names.h"
+
+#include "keypad.h"
+#include "resources/dialogs/resource_ids.h"
+
+namespace zorvane::window {
+namespace {
+
+struct NamedControl {
+  int id;
+  std::string_view name;
+};
+
+using namespace res;
+
+// The main window's controls outside the keypad.
+constexpr NamedControl kMainWindowNames[] = {
+    {IDC_INPUT, "Input"},
+    {IDC_OUTPUT, "Output"},
+    {IDC_EXE, "Execute"},
+    {IDC_CLEAR_INPUT, "Clear input"},
+    {IDC_CLEAR_OUTPUT, "Clear output"},
+    {IDC_PASTE, "Paste from output"},
+    {IDC_ABOUT, "About"},
+    {IDC_F_IN, "Store formula"},
+    {IDC_F_OUT, "Recall formula"},
+    {IDC_F_MODE, "Function mode"},
+    {IDC_DEG, "Degrees"},
+    {IDC_FIX_E, "Exponent form"},
+    {IDC_MOST_TOP, "Always on top"},
+};
+
+}  // namespace
+
+std::string_view AccessibleName(int templateId, int controlId) {
+  if (templateId != IDD_MAIN) return {};
+  if (const KeypadKey* key = FindKeypadKey(controlId)) return key->accessibleName;
+  for (const NamedControl& control : kMainWindowNames) {
+    if (control.id == controlId) return control.name;
+  }
+  return {};
+}
+
+}  // namespace zorvane::window

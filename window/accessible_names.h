@@ -1,0 +1,11 @@
+#pragma once
+
+#include <string_view>
+
+namespace zorvane::window {
+
+// The name a screen reader speaks for a control of a dialog template; empty when
+// the control's caption serves.
+std::string_view AccessibleName(int templateId, int controlId);
+
+}  // namespace zorvane::window

@@ -1,0 +1,93 @@
+#pragma once
+
+// The window toolkit seen by the calculator: abstract operations on a dialog
+// window made from a template and on its edit and check-box controls. A backend
+// (the Qt widgets, or the fake used by the tests) implements them; the command
+// logic uses nothing else.
+
+#include <string>
+#include <string_view>
+
+namespace zorvane::afx {
+
+class CDialog;
+
+// Notification codes of a control's command.
+inline constexpr int BN_CLICKED = 0;
+inline constexpr int EN_CHANGE = 0x300;
+
+// BM_GETCHECK results.
+inline constexpr int BST_UNCHECKED = 0;
+inline constexpr int BST_CHECKED = 1;
+
+// Where SetWindowPos puts the window in the window order. Only the order changes;
+// position and size stay (SWP_NOMOVE | SWP_NOSIZE).
+enum class InsertAfter { Top, Bottom, TopMost };
+
+enum class StockFont { SystemFixed };
+
+// An icon resource loaded by the platform; it owns the image and never frees it.
+struct HICON {
+  int resourceId = 0;
+  friend bool operator==(const HICON&, const HICON&) = default;
+};
+
+// An edit control. Its text is a byte string in which a line break is CR LF;
+// positions count bytes, so a line break counts two.
+class EditControl {
+ public:
+  virtual ~EditControl() = default;
+  // SetFocus: keyboard focus moves here; text and selection do not change.
+  virtual void SetFocus() = 0;
+  // EM_GETSEL: the selection as an ordered pair, start <= end; the caret is at
+  // start when nothing is selected.
+  virtual void GetSel(int& start, int& end) const = 0;
+  // GetWindowText: the whole text.
+  virtual std::string GetWindowText() const = 0;
+  // SetWindowText: replaces the whole text; the caret is at 0 afterwards.
+  virtual void SetWindowText(std::string_view text) = 0;
+  // EM_SETSEL: selects start..end; start == -1 clears the selection and leaves
+  // the caret where it is. Positions beyond the text stand for its end.
+  virtual void SetSel(int start, int end) = 0;
+  // EM_SCROLLCARET: scrolls until the caret is visible.
+  virtual void ScrollCaret() = 0;
+  // Tells assistive technology that `text` now stands at the start of the box.
+  virtual void AnnounceInsertion(std::string_view text) = 0;
+};
+
+// A check box.
+class CheckControl {
+ public:
+  virtual ~CheckControl() = default;
+  virtual int GetCheck() const = 0;  // BM_GETCHECK
+};
+
+// The window of one dialog while it exists, created from its template.
+class DialogSite {
+ public:
+  virtual ~DialogSite() = default;
+  // The control with the given id, or nullptr when it is no edit (check) box.
+  virtual EditControl* GetEditControl(int id) = 0;
+  virtual CheckControl* GetCheckControl(int id) = 0;
+  virtual void SetIcon(HICON icon, bool bigIcon) = 0;       // WM_SETICON
+  virtual void SetFont(int controlId, StockFont font) = 0;  // WM_SETFONT, redraw on
+  virtual void SetWindowPos(InsertAfter where) = 0;
+  // Ends the modal loop; DoModal returns `result`.
+  virtual void EndDialog(int result) = 0;
+};
+
+// The toolkit itself.
+class Platform {
+ public:
+  virtual ~Platform() = default;
+  // Creates the window of `dialog` from its template (owned by the dialog that is
+  // running modally at the time, if any), attaches it, calls OnInitDialog (and
+  // gives the focus to the first tab stop when that returns TRUE), then runs the
+  // window modally until EndDialog. Returns the EndDialog result, or -1 when the
+  // window could not be created.
+  virtual int RunModalDialog(CDialog& dialog) = 0;
+  // LoadIcon: an icon resource of the program.
+  virtual HICON LoadIcon(int resourceId) = 0;
+};
+
+}  // namespace zorvane::afx
