@@ -1,0 +1,48 @@
+# Debian package of Zorvane, built with `cpack -G DEB` in the build directory:
+# zorvane_<version>_<arch>.deb with both programs, the desktop entry,
+# metainfo, icons, manual pages and licence.
+#
+# Included once from the top-level CMakeLists.txt, after every install() rule.
+
+set(CPACK_PACKAGE_NAME zorvane)
+set(CPACK_PACKAGE_VENDOR "The Zorvane developers")
+set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "scientific calculator with a running log and a formula mode")
+# One text, no semicolons: CMake would take them for list separators.
+string(CONCAT CPACK_PACKAGE_DESCRIPTION
+  "Zorvane is a small scientific calculator for the desktop. Expressions are\n"
+  "typed or built on a keypad, and each expression goes to the top of a log\n"
+  "together with its result, from where results can be pasted back. It knows\n"
+  "the four arithmetic operators, powers, PI, trigonometric functions in\n"
+  "radians or degrees, logarithms, square root and exponential, and shows\n"
+  "results with ten significant digits. A formula mode evaluates a stored\n"
+  "formula for values of the variables X0 to X9.\n"
+  "\n"
+  "The package also holds zorvane-cli, which evaluates the same expressions\n"
+  "from the command line or line by line from standard input.")
+set(CPACK_PACKAGE_HOMEPAGE_URL "https://www.example.org/zorvane/")
+set(CPACK_PACKAGE_CONTACT "The Zorvane developers <zorvane@example.org>")
+set(CPACK_RESOURCE_FILE_LICENSE ${PROJECT_SOURCE_DIR}/LICENSE)
+set(CPACK_STRIP_FILES ON)
+
+if(NOT CPACK_GENERATOR)
+  set(CPACK_GENERATOR DEB)
+endif()
+
+# zorvane_1.6.0_amd64.deb: Debian's own naming, without a revision suffix.
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+set(CPACK_DEBIAN_PACKAGE_MAINTAINER "${CPACK_PACKAGE_CONTACT}")
+set(CPACK_DEBIAN_PACKAGE_SECTION math)
+set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
+set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "${CPACK_PACKAGE_HOMEPAGE_URL}")
+# Library dependencies (Qt, the C++ runtime) come from dpkg-shlibdeps.
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+# The window is laid out for a Japanese Gothic font; either serves.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-ipafont-gothic | fonts-noto-cjk")
+set(CPACK_DEBIAN_COMPRESSION_TYPE xz)
+
+# Keep build trees and editor litter out of `cpack --config CPackSourceConfig.cmake`.
+set(CPACK_SOURCE_GENERATOR TGZ)
+set(CPACK_SOURCE_IGNORE_FILES "/\\\\.git/" "/build[^/]*/" "/out/" "\\\\.swp$")
+
+include(CPack)
