@@ -1,0 +1,179 @@
+// Start-up, the options and the auxiliary commands on the fake platform.
+#include <gtest/gtest.h>
+
+#include "main_window.h"
+#include "window/main_app.h"
+
+namespace zorvane::test {
+namespace {
+
+using afx::InsertAfter;
+
+TEST(MainWindow, StartState) {
+  FakePlatform platform;
+  const int result = RunMainWindow(platform, [](FakeSite& w, window::CMainDlg& dlg) {
+    EXPECT_EQ(w.Input().text, "");
+    EXPECT_EQ(w.Output().text, "");
+    for (int id : {1051, 1007, 1009, 1012})
+      EXPECT_EQ(w.Check(id).state, 0) << id;
+    EXPECT_EQ(w.focused, 1001);
+    EXPECT_EQ(dlg.Formula(), "");
+    EXPECT_EQ(dlg.FormulaState(), "a");
+    const std::vector<std::pair<afx::HICON, bool>> icons = {{afx::HICON{128}, true},
+                                                            {afx::HICON{128}, false}};
+    EXPECT_EQ(w.icons, icons);
+    EXPECT_EQ(w.fonts, (std::vector{1001, 1002}));
+    EXPECT_TRUE(w.windowOrder.empty());
+  });
+  EXPECT_EQ(result, 2);  // Escape ends the window with Cancel
+  EXPECT_EQ(platform.opened, (std::vector{102}));
+}
+
+TEST(MainWindow, ApplicationRunsTheWindowOnceAndEnds) {
+  FakePlatform platform;
+  int shown = 0;
+  platform.scripts[102] = [&](FakeSite& w) {
+    ++shown;
+    w.Cancel();
+  };
+  window::CMainApp app(platform);
+  EXPECT_EQ(afx::AfxWinMain(app), 0);
+  EXPECT_EQ(shown, 1);
+  EXPECT_EQ(app.m_pMainWnd, nullptr);
+}
+
+TEST(MainWindow, OptionClicksOnlyToggleAndReturnTheFocus) {
+  for (int id : {1007, 1009, 1051}) {
+    RunMainWindow([&](FakeSite& w, window::CMainDlg& dlg) {
+      w.Input().Set("1+2", 1, 2);
+      w.Output().Set("1\r\n=1", 0, 1);
+      w.focused = id;
+      w.Click(id);
+      EXPECT_EQ(w.Check(id).state, 1);
+      EXPECT_EQ(w.focused, 1001);
+      EXPECT_EQ(w.Input().text, "1+2");
+      EXPECT_EQ(w.Input().active, 2);
+      EXPECT_EQ(w.Input().anchor, 1);
+      EXPECT_EQ(w.Output().text, "1\r\n=1");
+      EXPECT_EQ(dlg.FormulaState(), "a");
+      w.Click(id);
+      EXPECT_EQ(w.Check(id).state, 0);
+    });
+  }
+}
+
+TEST(MainWindow, MostTopFollowsTheCheckMark) {
+  RunMainWindow([](FakeSite& w, window::CMainDlg&) {
+    w.focused = 1012;
+    w.Click(1012);
+    EXPECT_EQ(w.windowOrder, (std::vector{InsertAfter::TopMost}));
+    EXPECT_EQ(w.focused, 1001);
+    w.Click(1012);
+    EXPECT_EQ(w.windowOrder,
+              (std::vector{InsertAfter::TopMost, InsertAfter::Bottom, InsertAfter::Top}));
+    EXPECT_EQ(w.focused, 1001);
+  });
+}
+
+TEST(MainWindow, Paste) {
+  struct Row {
+    const char* log;
+    int start, end;
+    const char* input;
+    const char* expected;
+    int caret;
+  };
+  const Row rows[] = {
+      {"1+2.5\r\n=3.5", 8, 11, "1+2", "3.5", 3},
+      {"1+2.5\r\n=3.5", 11, 8, "1+2", "3.5", 3},    // selected right to left
+      {"1+2.5\r\n=3.5", 3, 3, "1+2", "1+2", -1},    // nothing selected
+      {"1+2.5\r\n=3.5", 2, 9, "", "2.5\r\n=3", 7},  // across a line break
+      {"=error", 1, 6, "x", "error", 5},            // written as it stands
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.expected);
+    RunMainWindow([&](FakeSite& w, window::CMainDlg&) {
+      w.Output().Set(row.log, row.start, row.end);
+      w.Input().Set(row.input, 1, 1);
+      w.focused = 1002;
+      w.Click(1028);
+      EXPECT_EQ(w.Input().text, row.expected);
+      EXPECT_EQ(w.Input().Caret(), row.caret < 0 ? 1 : row.caret);  // -1: untouched
+      EXPECT_EQ(w.focused, 1001);
+      EXPECT_EQ(w.Output().text, row.log);
+      EXPECT_EQ(w.Output().anchor, row.start);
+      EXPECT_EQ(w.Output().active, row.end);
+    });
+  }
+}
+
+TEST(MainWindow, ClearInputAndClearOutput) {
+  RunMainWindow([](FakeSite& w, window::CMainDlg& dlg) {
+    w.Input().Set("1+2", 3, 3);
+    w.Click(1032);  // F_IN keeps a formula that Clear must not touch
+    w.Output().Set("1+2\r\n=3", 0, 0);
+    w.focused = 1010;
+    w.Click(1010);
+    EXPECT_EQ(w.Input().text, "");
+    EXPECT_EQ(w.Output().text, "1+2\r\n=3");
+    EXPECT_EQ(w.focused, 1001);
+    w.Input().Set("4", 1, 1);
+    w.focused = 1027;
+    w.Click(1027);
+    EXPECT_EQ(w.Output().text, "");
+    EXPECT_EQ(w.Input().text, "4");
+    EXPECT_EQ(w.focused, 1001);
+    EXPECT_EQ(dlg.Formula(), "1+2");
+    // On empty boxes nothing changes.
+    w.Click(1010);
+    w.Click(1010);
+    w.Click(1027);
+    EXPECT_EQ(w.Input().text, "");
+    EXPECT_EQ(w.Output().text, "");
+    EXPECT_EQ(w.focused, 1001);
+  });
+}
+
+TEST(MainWindow, AboutBoxOpensOverTheMainWindowAndClosesWithOk) {
+  FakePlatform platform;
+  bool aboutShown = false;
+  platform.scripts[131] = [&](FakeSite& about) {
+    aboutShown = true;
+    EXPECT_EQ(about.focused, 1);  // OK, its first tab stop
+    about.Click(1);
+    EXPECT_EQ(about.result, 1);
+  };
+  RunMainWindow(platform, [&](FakeSite& w, window::CMainDlg&) {
+    w.Input().Set("12", 1, 1);
+    w.focused = 1008;
+    w.Click(1008);
+    EXPECT_TRUE(aboutShown);
+    EXPECT_EQ(w.focused, 1001);
+    EXPECT_EQ(w.Input().text, "12");
+    EXPECT_FALSE(w.result.has_value());  // the main window is still open
+  });
+  EXPECT_EQ(platform.opened, (std::vector{102, 131}));
+  EXPECT_EQ(platform.openDuring, (std::vector{0, 1}));
+}
+
+TEST(MainWindow, EscapeInTheAboutBoxOnlyClosesTheAboutBox) {
+  FakePlatform platform;
+  platform.scripts[131] = [](FakeSite& about) { about.Cancel(); };
+  RunMainWindow(platform, [&](FakeSite& w, window::CMainDlg&) {
+    w.Click(1008);
+    EXPECT_FALSE(w.result.has_value());
+    EXPECT_EQ(w.focused, 1001);
+  });
+}
+
+TEST(MainWindow, TypingTriggersNothing) {
+  RunMainWindow([](FakeSite& w, window::CMainDlg& dlg) {
+    w.Input().Set("1+2", 3, 3);
+    EXPECT_TRUE(dlg.OnCmdMsg(1001, afx::EN_CHANGE));
+    EXPECT_EQ(w.Output().text, "");
+    EXPECT_EQ(w.Input().text, "1+2");
+  });
+}
+
+}  // namespace
+}  // namespace zorvane::test
