@@ -45,4 +45,19 @@ set(CPACK_DEBIAN_COMPRESSION_TYPE xz)
 set(CPACK_SOURCE_GENERATOR TGZ)
 set(CPACK_SOURCE_IGNORE_FILES "/\\\\.git/" "/build[^/]*/" "/out/" "\\\\.swp$")
 
+# Debian wants a changelog beside the copyright, gzipped like the manual pages.
+find_program(ZORVANE_GZIP gzip)
+if(ZORVANE_GZIP)
+  set(zorvane_changelog ${PROJECT_BINARY_DIR}/packaging/changelog.gz)
+  add_custom_command(
+    OUTPUT ${zorvane_changelog}
+    COMMAND ${CMAKE_COMMAND} -E make_directory ${PROJECT_BINARY_DIR}/packaging
+    COMMAND ${ZORVANE_GZIP} -9 -n -c ${CMAKE_CURRENT_LIST_DIR}/changelog > ${zorvane_changelog}
+    DEPENDS ${CMAKE_CURRENT_LIST_DIR}/changelog
+    COMMENT "Compressing the package changelog"
+    VERBATIM)
+  add_custom_target(zorvane_changelog ALL DEPENDS ${zorvane_changelog})
+  install(FILES ${zorvane_changelog} DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/zorvane COMPONENT doc)
+endif()
+
 include(CPack)
