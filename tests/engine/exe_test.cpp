@@ -1,0 +1,191 @@
+#include "engine/exe.h"
+
+#include <gtest/gtest.h>
+
+#include <optional>
+#include <string>
+
+namespace zorvane {
+namespace {
+
+// The window as one press of EXE sees it, carried from press to press.
+struct Window {
+  std::string input;
+  std::string output;
+  bool fMode = false;
+  bool fixE = false;
+  bool deg = false;
+  std::string formula;
+  std::string formulaState = "a";
+  Selection selection;
+
+  void Exe() {
+    const ExeOutput out = RunExe({input, output, fMode, fixE, deg, formula, formulaState});
+    if (out.output) output = *out.output;
+    if (out.input) input = *out.input;
+    ASSERT_LE(out.selection.start, out.selection.end);
+    ASSERT_LE(out.selection.end, input.size());
+    selection = out.selection;
+    formulaState = out.formulaState;
+  }
+  void FIn() {
+    formula = input;
+    formulaState = std::string("a,").append(input);
+  }
+};
+
+TEST(Exe, LogEntriesStackNewestOnTop) {
+  Window w;
+  w.input = "1+2";
+  w.Exe();
+  EXPECT_EQ(w.output, "1+2\r\n=3");
+  EXPECT_EQ(w.input, "1+2");
+  EXPECT_EQ(w.selection, (Selection{0, 3}));
+  w.input = "2*3";
+  w.Exe();
+  EXPECT_EQ(w.output, "2*3\r\n=6\r\n1+2\r\n=3");
+  w.input = "2*()";
+  w.Exe();
+  EXPECT_EQ(w.output, "2*()\r\n=error\r\n2*3\r\n=6\r\n1+2\r\n=3");
+  EXPECT_EQ(w.input, "2*()");
+  EXPECT_EQ(w.selection, (Selection{0, 4}));
+}
+
+TEST(Exe, DisplayTextIsTheInputAsTyped) {
+  struct Row {
+    const char* input;
+    const char* log;
+  };
+  const Row rows[] = {
+      {"[1+2]*{3}", "[1+2]*{3}\r\n=9"},
+      {"1+\r\n2", "1+\r\n2\r\n=3"},
+      {"1 - - 2", "1 - - 2\r\n=3"},
+      {"( )", "( )\r\n=error"},
+      {"2e3", "2e3\r\n=error"},
+  };
+  for (const Row& row : rows) {
+    Window w;
+    w.input = row.input;
+    w.Exe();
+    EXPECT_EQ(w.output, row.log) << row.input;
+    EXPECT_EQ(w.selection, (Selection{0, w.input.size()})) << row.input;
+  }
+}
+
+TEST(Exe, EmptyInputWritesNoEntry) {
+  for (const char* input : {"", "   ", "\r\n", " \r\n \r\n"}) {
+    Window w;
+    w.input = input;
+    w.output = "1+2\r\n=3";
+    w.Exe();
+    EXPECT_EQ(w.output, "1+2\r\n=3") << input;
+    EXPECT_EQ(w.input, "") << input;
+    EXPECT_EQ(w.selection, (Selection{0, 0}));
+  }
+}
+
+TEST(Exe, OptionsReachTheEvaluation) {
+  Window w;
+  w.deg = true;
+  w.input = "2*(1+SIN30)";
+  w.Exe();
+  EXPECT_EQ(w.output, "2*(1+SIN30)\r\n=3");
+  w.fixE = true;
+  w.Exe();
+  EXPECT_EQ(w.output.substr(0, 20), "2*(1+SIN30)\r\n=3E+00\r");
+}
+
+TEST(FunctionMode, AsksForEachVariableThenLogsTheSubstitutedFormula) {
+  Window w;
+  w.input = "X0*2+X1";
+  w.FIn();
+  w.fMode = true;
+  w.Exe();
+  EXPECT_EQ(w.input, "X0=");
+  EXPECT_EQ(w.selection, (Selection{3, 3}));
+  EXPECT_EQ(w.formulaState, "X0,X0*2+X1");
+  EXPECT_EQ(w.output, "");
+  w.input = "X0=3";
+  w.Exe();
+  EXPECT_EQ(w.input, "X1=");
+  EXPECT_EQ(w.formulaState, "X1,(3)*2+X1");
+  w.input = "X1=4";
+  w.Exe();
+  EXPECT_EQ(w.output, "X0*2+X1=(3)*2+(4)\r\n=10");
+  EXPECT_EQ(w.input, "");
+  EXPECT_EQ(w.selection, (Selection{0, 0}));
+  EXPECT_EQ(w.formulaState, "a,X0*2+X1");
+}
+
+TEST(FunctionMode, Walkthroughs) {
+  struct Row {
+    const char* formula;
+    std::vector<std::string> typed;  // what stands in the Input Box at each EXE
+    std::vector<std::string> prompts;
+    const char* log;
+  };
+  const Row rows[] = {
+      {"X1+X0", {"", "X0=1", "X1=2"}, {"X0=", "X1="}, "X1+X0=(2)+(1)\r\n=3"},
+      {"1+2", {"anything"}, {}, "1+2=1+2\r\n=3"},
+      {"X0+1", {"", "5"}, {"X0="}, "X0+1=(5)+1\r\n=6"},
+      {"X0+1", {"", "X0=X1", "X1=2"}, {"X0=", "X1="}, "X0+1=((2))+1\r\n=3"},
+      {"X12", {"", "X1=7"}, {"X1="}, "X12=(7)2\r\n=error"},
+      {"X0+X1", {"", "X0=", "X1=1"}, {"X0=", "X1="}, "X0+X1=()+(1)\r\n=error"},
+      {"X0*X0", {"", "X0= 1 + 2 "}, {"X0="}, "X0*X0=( 1 + 2 )*( 1 + 2 )\r\n=9"},
+      {"1,2", {"1+1"}, {}, "1+1\r\n=error"},
+      {"2*()", {"7"}, {}, "2*()=2*()\r\n=error"},
+  };
+  for (const Row& row : rows) {
+    Window w;
+    w.input = row.formula;
+    w.FIn();
+    w.fMode = true;
+    for (std::size_t i = 0; i < row.typed.size(); ++i) {
+      w.input = row.typed[i];
+      w.Exe();
+      if (i < row.prompts.size()) {
+        EXPECT_EQ(w.input, row.prompts[i]) << row.formula;
+      }
+    }
+    EXPECT_EQ(w.output, row.log) << row.formula;
+    EXPECT_EQ(w.input, "") << row.formula;
+  }
+}
+
+TEST(FunctionMode, CommaInTheFormulaKeepsTheState) {
+  Window w{.input = "7", .fMode = true, .formula = "1,2", .formulaState = "X3,whatever"};
+  w.Exe();
+  EXPECT_EQ(w.output, "7\r\n=error");
+  EXPECT_EQ(w.formulaState, "X3,whatever");
+  EXPECT_EQ(w.input, "");
+}
+
+TEST(FunctionMode, NoFormulaEmptiesTheInputBox) {
+  Window w{.input = "1+2", .fMode = true};
+  w.Exe();
+  EXPECT_EQ(w.output, "");
+  EXPECT_EQ(w.input, "");
+  EXPECT_EQ(w.formulaState, "a,");
+}
+
+TEST(FunctionMode, NormalModeDropsAPendingPrompt) {
+  Window w;
+  w.input = "X0+X1";
+  w.FIn();
+  w.fMode = true;
+  w.Exe();
+  w.input = "X0=5";
+  w.Exe();
+  EXPECT_EQ(w.formulaState, "X1,(5)+X1");
+  w.fMode = false;
+  w.input = "1+1";
+  w.Exe();
+  EXPECT_EQ(w.output, "1+1\r\n=2");
+  EXPECT_EQ(w.formulaState, "a,X0+X1");
+  w.fMode = true;
+  w.Exe();
+  EXPECT_EQ(w.input, "X0=");
+}
+
+}  // namespace
+}  // namespace zorvane
