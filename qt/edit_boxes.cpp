@@ -1,0 +1,151 @@
+#include "edit_boxes.h"
+
+#include <QAccessible>
+#include <QApplication>
+#include <QInputMethodEvent>
+#include <QKeyEvent>
+#include <QMimeData>
+#include <QScrollBar>
+#include <QTextBlock>
+
+#include "text_positions.h"
+
+namespace zorvane::qt {
+namespace {
+
+bool IsEnter(const QKeyEvent& event) {
+  return event.key() == Qt::Key_Return || event.key() == Qt::Key_Enter;
+}
+
+// Text that a key press types: printable characters only.
+bool IsTypedText(const QString& text) {
+  if (text.isEmpty()) return false;
+  for (QChar c : text) {
+    if (c.category() == QChar::Other_Control) return false;
+  }
+  return true;
+}
+
+}  // namespace
+
+EditBox::EditBox(QWidget* parent, bool upperCase, bool readOnly)
+    : QPlainTextEdit(parent), m_upperCase(upperCase) {
+  setTabChangesFocus(true);
+  setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+  setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  setLineWrapMode(QPlainTextEdit::WidgetWidth);
+  setUndoRedoEnabled(!readOnly);
+  if (readOnly) {
+    setReadOnly(true);
+    setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+  }
+}
+
+void EditBox::keyPressEvent(QKeyEvent* event) {
+  if (isReadOnly()) {
+    QPlainTextEdit::keyPressEvent(event);
+    return;
+  }
+  if (IsEnter(*event)) {
+    if (event->modifiers() & Qt::ControlModifier) {
+      InsertTyped(QStringLiteral("\n"));
+      event->accept();
+    } else if (m_pressDefault) {
+      m_pressDefault();
+      event->accept();
+    } else {
+      event->ignore();
+    }
+    return;
+  }
+  const Qt::KeyboardModifiers commandKeys =
+      Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier;
+  if (!(event->modifiers() & commandKeys) && IsTypedText(event->text())) {
+    InsertTyped(event->text());
+    event->accept();
+    return;
+  }
+  QPlainTextEdit::keyPressEvent(event);
+}
+
+void EditBox::insertFromMimeData(const QMimeData* source) {
+  if (isReadOnly() || !source || !source->hasText()) return;
+  QString text = FromWindowText(source->text().toStdString());
+  InsertTyped(std::move(text));
+}
+
+void EditBox::inputMethodEvent(QInputMethodEvent* event) {
+  if (!m_upperCase || event->commitString().isEmpty()) {
+    QPlainTextEdit::inputMethodEvent(event);
+    return;
+  }
+  QInputMethodEvent upper(event->preeditString(), event->attributes());
+  upper.setCommitString(event->commitString().toUpper(), event->replacementStart(),
+                        event->replacementLength());
+  QPlainTextEdit::inputMethodEvent(&upper);
+}
+
+// Typing and pasting: capitals where the box asks for them, and no further than
+// the typing limit.
+void EditBox::InsertTyped(QString text) {
+  if (m_upperCase) text = text.toUpper();
+  QTextCursor cursor = textCursor();
+  const QString plain = toPlainText();
+  const int selected = ToWindowPosition(plain, cursor.selectionEnd()) -
+                       ToWindowPosition(plain, cursor.selectionStart());
+  const QString fitting = FitWindowLength(text, kTypingLimit - WindowLength(plain) + selected);
+  if (fitting.isEmpty()) {
+    QApplication::beep();
+    return;
+  }
+  cursor.insertText(fitting);
+  setTextCursor(cursor);
+  ensureCursorVisible();
+}
+
+void QtEditControl::SetFocus() {
+  m_edit.setFocus(Qt::OtherFocusReason);
+}
+
+void QtEditControl::GetSel(int& start, int& end) const {
+  const QTextCursor cursor = m_edit.textCursor();
+  const QString plain = m_edit.toPlainText();
+  start = ToWindowPosition(plain, cursor.selectionStart());
+  end = ToWindowPosition(plain, cursor.selectionEnd());
+}
+
+std::string QtEditControl::GetWindowText() const {
+  return ToWindowText(m_edit.toPlainText());
+}
+
+void QtEditControl::SetWindowText(std::string_view text) {
+  m_edit.setPlainText(FromWindowText(text));
+  QTextCursor cursor = m_edit.textCursor();
+  cursor.movePosition(QTextCursor::Start);
+  m_edit.setTextCursor(cursor);
+}
+
+void QtEditControl::SetSel(int start, int end) {
+  QTextCursor cursor = m_edit.textCursor();
+  if (start == -1) {
+    cursor.clearSelection();
+  } else {
+    const QString plain = m_edit.toPlainText();
+    const int length = WindowLength(plain);
+    const int last = (end < 0 || end > length) ? length : end;
+    cursor.setPosition(FromWindowPosition(plain, std::min(start, length)));
+    cursor.setPosition(FromWindowPosition(plain, last), QTextCursor::KeepAnchor);
+  }
+  m_edit.setTextCursor(cursor);
+}
+
+void QtEditControl::ScrollCaret() {
+  m_edit.ensureCursorVisible();
+}
+
+void QtEditControl::AnnounceInsertion(std::string_view text) {
+  QAccessibleTextInsertEvent event(&m_edit, 0, FromWindowText(text));
+  QAccessible::updateAccessibility(&event);
+}
+
+}  // namespace zorvane::qt

@@ -1,0 +1,55 @@
+#pragma once
+
+#include <QPlainTextEdit>
+#include <functional>
+
+#include "window/platform.h"
+
+namespace zorvane::qt {
+
+// The most positions typing and pasting may fill, as in the classic edit box.
+inline constexpr int kTypingLimit = 32767;
+
+// An edit box made from a template's edit control. With the upper-case style,
+// typed and pasted letters become capitals; text written by a command is not
+// touched. Enter is left to the dialog (which presses its default button) unless
+// the box takes line breaks; Ctrl+Enter always inserts one.
+class EditBox : public QPlainTextEdit {
+ public:
+  EditBox(QWidget* parent, bool upperCase, bool readOnly);
+
+  // What Enter does in a box that takes no line breaks: press the default button.
+  void SetPressDefault(std::function<void()> pressDefault) {
+    m_pressDefault = std::move(pressDefault);
+  }
+
+ protected:
+  void keyPressEvent(QKeyEvent* event) override;
+  void insertFromMimeData(const QMimeData* source) override;
+  void inputMethodEvent(QInputMethodEvent* event) override;
+
+ private:
+  void InsertTyped(QString text);
+
+  bool m_upperCase;
+  std::function<void()> m_pressDefault;
+};
+
+// The window's view of an edit box: CR LF line breaks and byte positions.
+class QtEditControl : public afx::EditControl {
+ public:
+  explicit QtEditControl(QPlainTextEdit& edit) : m_edit(edit) {}
+
+  void SetFocus() override;
+  void GetSel(int& start, int& end) const override;
+  std::string GetWindowText() const override;
+  void SetWindowText(std::string_view text) override;
+  void SetSel(int start, int end) override;
+  void ScrollCaret() override;
+  void AnnounceInsertion(std::string_view text) override;
+
+ private:
+  QPlainTextEdit& m_edit;
+};
+
+}  // namespace zorvane::qt

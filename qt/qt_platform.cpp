@@ -1,0 +1,45 @@
+#include "qt_platform.h"
+
+#include "dialog_window.h"
+#include "resources/dialogs/resource_ids.h"
+
+namespace zorvane::qt {
+
+QtPlatform::QtPlatform() = default;
+QtPlatform::~QtPlatform() = default;
+
+int QtPlatform::RunModalDialog(afx::CDialog& dialog) {
+  const res::DialogTemplate* dialogTemplate = res::FindDialogTemplate(dialog.GetTemplateId());
+  if (!dialogTemplate) return -1;
+  QWidget* owner = m_open.empty() ? nullptr : m_open.back()->Widget();
+  DialogWindow window(*this, dialog, *dialogTemplate, owner);
+  m_open.push_back(&window);
+  dialog.AttachSite(&window);
+  if (dialog.OnInitDialog()) window.FocusFirstTabStop();
+  const int result = window.Exec();
+  dialog.AttachSite(nullptr);
+  m_open.pop_back();
+  return result;
+}
+
+afx::HICON QtPlatform::LoadIcon(int resourceId) {
+  return Icon(afx::HICON{resourceId}).isNull() ? afx::HICON{} : afx::HICON{resourceId};
+}
+
+QIcon QtPlatform::Icon(afx::HICON icon) const {
+  if (icon.resourceId != res::IDR_MAINFRAME) return {};
+  static const QIcon appIcon = [] {
+    QIcon result;
+    for (int size : {16, 32, 48, 64, 128, 256}) {
+      result.addFile(QStringLiteral(":/icons/%1.png").arg(size), QSize(size, size));
+    }
+    return result;
+  }();
+  return appIcon;
+}
+
+QDialog* QtPlatform::TopDialog() const {
+  return m_open.empty() ? nullptr : m_open.back()->Widget();
+}
+
+}  // namespace zorvane::qt
