@@ -13,6 +13,12 @@
 namespace zorvane::qt {
 namespace {
 
+void SendToBridge(QAccessibleEvent* event) {
+  QAccessible::updateAccessibility(event);
+}
+
+AccessibilityEventSink g_accessibilitySink = SendToBridge;
+
 bool IsEnter(const QKeyEvent& event) {
   return event.key() == Qt::Key_Return || event.key() == Qt::Key_Enter;
 }
@@ -27,6 +33,10 @@ bool IsTypedText(const QString& text) {
 }
 
 }  // namespace
+
+void SetAccessibilityEventSink(AccessibilityEventSink sink) {
+  g_accessibilitySink = sink ? sink : SendToBridge;
+}
 
 EditBox::EditBox(QWidget* parent, bool upperCase, bool readOnly)
     : QPlainTextEdit(parent), m_upperCase(upperCase) {
@@ -145,7 +155,7 @@ void QtEditControl::ScrollCaret() {
 
 void QtEditControl::AnnounceInsertion(std::string_view text) {
   QAccessibleTextInsertEvent event(&m_edit, 0, FromWindowText(text));
-  QAccessible::updateAccessibility(&event);
+  g_accessibilitySink(&event);
 }
 
 }  // namespace zorvane::qt

@@ -5,7 +5,15 @@
 
 #include "window/platform.h"
 
+class QAccessibleEvent;
+
 namespace zorvane::qt {
+
+// Where the edit boxes send their accessibility events: the platform's bridge by
+// default. A platform without one (offscreen) never delivers them, so tests can
+// look at them here.
+using AccessibilityEventSink = void (*)(QAccessibleEvent* event);
+void SetAccessibilityEventSink(AccessibilityEventSink sink);  // nullptr: the default
 
 // The most positions typing and pasting may fill, as in the classic edit box.
 inline constexpr int kTypingLimit = 32767;

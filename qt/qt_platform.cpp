@@ -19,6 +19,7 @@ int QtPlatform::RunModalDialog(afx::CDialog& dialog) {
   const int result = window.Exec();
   dialog.AttachSite(nullptr);
   m_open.pop_back();
+  if (owner) owner->activateWindow();  // the keyboard goes back to the owner
   return result;
 }
 

@@ -1,0 +1,324 @@
+// The real widgets on the offscreen platform: keys, focus, CR LF positions, the
+// default button, the About box, the layout and the accessible names.
+#include <gtest/gtest.h>
+
+#include <QAccessible>
+#include <QApplication>
+#include <QCheckBox>
+#include <QClipboard>
+#include <QDialog>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+#include <QWindow>
+#include <functional>
+
+#include "dialog_units.h"
+#include "edit_boxes.h"
+#include "qt_platform.h"
+#include "resources/dialogs/dialog_template.h"
+#include "window/main_dlg.h"
+
+namespace zorvane::qt {
+namespace {
+
+// The main window as a test sees it.
+struct Window {
+  QtPlatform& platform;
+  QDialog& dialog;
+
+  template <class T = QWidget>
+  T* Control(int id) const {
+    T* control = dialog.findChild<T*>(QStringLiteral("control%1").arg(id));
+    EXPECT_NE(control, nullptr) << id;
+    return control;
+  }
+  QPlainTextEdit* Input() const { return Control<QPlainTextEdit>(1001); }
+  QPlainTextEdit* Output() const { return Control<QPlainTextEdit>(1002); }
+  void Click(int id) const { QTest::mouseClick(Control(id), Qt::LeftButton); }
+  // Keys go to the widget with the focus, as they would from the keyboard.
+  void Key(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) const {
+    QTest::keyClick(QApplication::focusWidget(), key, modifiers);
+  }
+  void Type(const char* text) const { QTest::keyClicks(QApplication::focusWidget(), text); }
+  QWidget* Focus() const { return QApplication::focusWidget(); }
+  // The Input Box's selection as the window counts it.
+  std::pair<int, int> InputSelection() const {
+    QtEditControl control(*Input());
+    std::pair<int, int> selection;
+    control.GetSel(selection.first, selection.second);
+    return selection;
+  }
+};
+
+// Opens the main window, runs `script` once it is active, then presses Escape.
+// Returns DoModal's result.
+int RunMainWindow(const std::function<void(Window&)>& script) {
+  QtPlatform platform;
+  window::CMainDlg dlg(platform);
+  bool ran = false;
+  QTimer::singleShot(0, [&] {
+    QDialog* dialog = platform.TopDialog();
+    EXPECT_NE(dialog, nullptr);
+    if (!dialog) return;
+    EXPECT_TRUE(QTest::qWaitForWindowActive(dialog));
+    Window window{platform, *dialog};
+    script(window);
+    ran = true;
+    QWidget* focus = QApplication::focusWidget();
+    if (dialog->isVisible()) QTest::keyClick(focus ? focus : dialog, Qt::Key_Escape);
+  });
+  const int result = dlg.DoModal();
+  EXPECT_TRUE(ran);
+  return result;
+}
+
+TEST(Widgets, StartState) {
+  const int result = RunMainWindow([](Window& w) {
+    EXPECT_EQ(w.dialog.windowTitle(), QStringLiteral("Zorvane"));
+    EXPECT_TRUE(w.Input()->toPlainText().isEmpty());
+    EXPECT_TRUE(w.Output()->toPlainText().isEmpty());
+    for (int id : {1051, 1007, 1009, 1012})
+      EXPECT_FALSE(w.Control<QCheckBox>(id)->isChecked());
+    EXPECT_EQ(w.Focus(), w.Input());
+    EXPECT_TRUE(w.Output()->isReadOnly());
+    EXPECT_TRUE(w.Control<QPushButton>(1011)->isDefault());
+    EXPECT_EQ(w.dialog.minimumSize(), w.dialog.maximumSize());  // fixed size
+    EXPECT_TRUE(w.dialog.windowFlags() & Qt::WindowMinimizeButtonHint);
+    EXPECT_FALSE(w.dialog.windowFlags() & Qt::WindowMaximizeButtonHint);
+    EXPECT_FALSE(w.dialog.windowIcon().isNull());
+  });
+  EXPECT_EQ(result, 2);  // Escape: Cancel
+}
+
+TEST(Widgets, EnterEvaluatesAndKeepsTheExpressionSelected) {
+  RunMainWindow([](Window& w) {
+    w.Click(1007);  // DEG
+    EXPECT_TRUE(w.Control<QCheckBox>(1007)->isChecked());
+    EXPECT_EQ(w.Focus(), w.Input());
+    w.Type("2*(1+sin30");
+    w.Key(Qt::Key_Return);
+    EXPECT_EQ(w.Output()->toPlainText(), QStringLiteral("2*(1+SIN30\n=3"));
+    EXPECT_EQ(w.Input()->toPlainText(), QStringLiteral("2*(1+SIN30"));
+    EXPECT_EQ(w.InputSelection(), std::make_pair(0, 10));
+    EXPECT_EQ(w.Focus(), w.Input());
+    w.Key(Qt::Key_Enter);  // the keypad's Enter too; no line break is inserted
+    EXPECT_EQ(w.Output()->toPlainText(), QStringLiteral("2*(1+SIN30\n=3\n2*(1+SIN30\n=3"));
+    EXPECT_EQ(w.Input()->blockCount(), 1);
+  });
+}
+
+TEST(Widgets, TypedAndPastedLettersBecomeCapitals) {
+  RunMainWindow([](Window& w) {
+    w.Type("sqr(pi)e");
+    EXPECT_EQ(w.Input()->toPlainText(), QStringLiteral("SQR(PI)E"));
+    QApplication::clipboard()->setText(QStringLiteral("ln x"));
+    w.Key(Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(w.Input()->toPlainText(), QStringLiteral("SQR(PI)ELN X"));
+    // Text written by a command stays as it is: the error mark pasted from the log.
+    w.Key(Qt::Key_A, Qt::ControlModifier);
+    w.Type("2*()");
+    w.Key(Qt::Key_Return);
+    QTextCursor cursor = w.Output()->textCursor();
+    cursor.setPosition(6);
+    cursor.setPosition(11, QTextCursor::KeepAnchor);
+    w.Output()->setTextCursor(cursor);
+    w.Click(1028);  // Paste
+    EXPECT_EQ(w.Input()->toPlainText(), QStringLiteral("error"));
+  });
+}
+
+TEST(Widgets, CtrlEnterBreaksTheLineAndTheBreakCountsTwo) {
+  RunMainWindow([](Window& w) {
+    w.Type("1+");
+    w.Key(Qt::Key_Return, Qt::ControlModifier);
+    w.Type("2");
+    EXPECT_EQ(w.Input()->toPlainText(), QStringLiteral("1+\n2"));
+    EXPECT_EQ(w.InputSelection(), std::make_pair(5, 5));
+    w.Click(1044);  // +
+    EXPECT_EQ(w.Input()->toPlainText(), QStringLiteral("1+\n2+"));
+    EXPECT_EQ(w.Input()->textCursor().position(), 5);
+    EXPECT_EQ(w.InputSelection(), std::make_pair(6, 6));
+    w.Click(1017);  // BackSpace, twice: the + and then the digit
+    w.Click(1017);
+    EXPECT_EQ(w.Input()->toPlainText(), QStringLiteral("1+\n"));
+    w.Click(1017);  // the line break goes as a whole
+    EXPECT_EQ(w.Input()->toPlainText(), QStringLiteral("1+"));
+    EXPECT_EQ(w.InputSelection(), std::make_pair(2, 2));
+  });
+}
+
+TEST(Widgets, SelectionFromRightToLeftReadsAsTheOrderedPair) {
+  RunMainWindow([](Window& w) {
+    w.Type("12+34");
+    w.Key(Qt::Key_Left, Qt::ShiftModifier);
+    w.Key(Qt::Key_Left, Qt::ShiftModifier);
+    EXPECT_EQ(w.InputSelection(), std::make_pair(3, 5));
+    w.Click(1018);  // SIN wraps the selection
+    EXPECT_EQ(w.Input()->toPlainText(), QStringLiteral("12+SIN(34)"));
+    EXPECT_EQ(w.InputSelection(), std::make_pair(10, 10));
+  });
+}
+
+TEST(Widgets, KeypadInsertsAtTheCaretAndReturnsTheFocus) {
+  RunMainWindow([](Window& w) {
+    w.Type("1234");
+    w.Key(Qt::Key_Left);
+    w.Key(Qt::Key_Left);
+    w.Click(1031);  // 7
+    EXPECT_EQ(w.Input()->toPlainText(), QStringLiteral("12734"));
+    EXPECT_EQ(w.InputSelection(), std::make_pair(3, 3));
+    EXPECT_EQ(w.Focus(), w.Input());
+    w.Click(1026);  // pi
+    EXPECT_EQ(w.Input()->toPlainText(), QStringLiteral("127PI34"));
+    for (int id : {1013, 1031, 1011, 1028, 1007, 1012}) {
+      EXPECT_EQ(w.Control(id)->focusPolicy(), Qt::NoFocus) << id;
+    }
+  });
+}
+
+TEST(Widgets, TabVisitsOnlyTheThreeTabStops) {
+  RunMainWindow([](Window& w) {
+    EXPECT_EQ(w.Focus(), w.Input());
+    w.Key(Qt::Key_Tab);
+    EXPECT_EQ(w.Focus(), w.Control(1010));
+    w.Key(Qt::Key_Tab);
+    EXPECT_EQ(w.Focus(), w.Control(1027));
+    w.Key(Qt::Key_Tab);
+    EXPECT_EQ(w.Focus(), w.Input());
+    EXPECT_TRUE(w.Input()->toPlainText().isEmpty());  // no tab character typed
+  });
+}
+
+TEST(Widgets, OutputSelectionSurvivesTheClickOnPaste) {
+  RunMainWindow([](Window& w) {
+    w.Type("1+2.5");
+    w.Key(Qt::Key_Return);
+    QTest::mouseClick(w.Output()->viewport(), Qt::LeftButton);
+    EXPECT_EQ(w.Focus(), w.Output());
+    QTextCursor cursor = w.Output()->textCursor();
+    cursor.setPosition(10);
+    cursor.setPosition(7, QTextCursor::KeepAnchor);  // "3.5", from right to left
+    w.Output()->setTextCursor(cursor);
+    w.Type("x");  // the log takes no typing
+    w.Click(1028);
+    EXPECT_EQ(w.Input()->toPlainText(), QStringLiteral("3.5"));
+    EXPECT_EQ(w.InputSelection(), std::make_pair(3, 3));
+    EXPECT_EQ(w.Focus(), w.Input());
+    EXPECT_EQ(w.Output()->textCursor().selectedText(), QStringLiteral("3.5"));
+    EXPECT_EQ(w.Output()->toPlainText(), QStringLiteral("1+2.5\n=3.5"));
+  });
+}
+
+TEST(Widgets, TypingStopsAtTheLimit) {
+  RunMainWindow([](Window& w) {
+    QtEditControl input(*w.Input());
+    input.SetWindowText(std::string(kTypingLimit - 1, '1'));
+    input.SetSel(kTypingLimit, kTypingLimit);
+    w.Key(Qt::Key_Return, Qt::ControlModifier);  // a line break needs two positions
+    w.Type("23");
+    EXPECT_EQ(input.GetWindowText().size(), static_cast<std::size_t>(kTypingLimit));
+    EXPECT_TRUE(input.GetWindowText().ends_with("12"));
+  });
+}
+
+TEST(Widgets, MostTopKeepsTheWindowAbove) {
+  RunMainWindow([](Window& w) {
+    w.Click(1012);
+    EXPECT_TRUE(w.dialog.windowHandle()->flags() & Qt::WindowStaysOnTopHint);
+    EXPECT_EQ(w.Focus(), w.Input());
+    w.Click(1012);
+    EXPECT_FALSE(w.dialog.windowHandle()->flags() & Qt::WindowStaysOnTopHint);
+    EXPECT_TRUE(w.dialog.isVisible());
+  });
+}
+
+TEST(Widgets, AboutBoxOpensAndCloses) {
+  RunMainWindow([](Window& w) {
+    bool seen = false;
+    QTimer::singleShot(0, [&] {
+      QDialog* about = w.platform.TopDialog();
+      ASSERT_NE(about, &w.dialog);
+      ASSERT_TRUE(QTest::qWaitForWindowExposed(about));
+      seen = true;
+      EXPECT_EQ(about->windowTitle(), QString::fromUtf8("このソフトウェアについて"));
+      bool labelFound = false;
+      for (QLabel* label : about->findChildren<QLabel*>()) {
+        labelFound |= label->text() == QStringLiteral("Zorvane  Version 1.6");
+      }
+      EXPECT_TRUE(labelFound);
+      QPushButton* ok = about->findChild<QPushButton*>(QStringLiteral("control1"));
+      ASSERT_NE(ok, nullptr);
+      EXPECT_TRUE(ok->isDefault());
+      QTest::mouseClick(ok, Qt::LeftButton);
+    });
+    w.Click(1008);
+    EXPECT_TRUE(seen);
+    EXPECT_TRUE(QTest::qWaitForWindowActive(&w.dialog));
+    EXPECT_EQ(w.platform.TopDialog(), &w.dialog);
+    EXPECT_TRUE(w.dialog.isVisible());
+    EXPECT_EQ(w.Focus(), w.Input());
+  });
+}
+
+TEST(Widgets, CloseBoxEndsTheWindow) {
+  QtPlatform platform;
+  window::CMainDlg dlg(platform);
+  QTimer::singleShot(0, [&] { platform.TopDialog()->close(); });
+  EXPECT_EQ(dlg.DoModal(), 2);
+}
+
+TEST(Widgets, GeometryFollowsTheTemplate) {
+  RunMainWindow([](Window& w) {
+    const QSize base = w.dialog.property("dialogBaseUnits").toSize();
+    EXPECT_EQ(base.width(), DialogBaseUnits(w.dialog.font()).x);
+    EXPECT_EQ(base.height(), DialogBaseUnits(w.dialog.font()).y);
+    const BaseUnits units{base.width(), base.height()};
+    EXPECT_EQ(w.dialog.size(), MapDialogRect(units, 0, 0, 300, 155).size());
+    EXPECT_EQ(w.Input()->geometry(), MapDialogRect(units, 7, 22, 197, 28));
+    EXPECT_EQ(w.Output()->geometry(), MapDialogRect(units, 7, 70, 197, 64));
+    EXPECT_EQ(w.Control(1011)->geometry(), MapDialogRect(units, 274, 119, 19, 30));
+    EXPECT_EQ(w.Control(1017)->geometry(), MapDialogRect(units, 211, 55, 41, 14));
+    // Neighbours stay neighbours: EXE spans the rows of 3 and E.
+    EXPECT_EQ(w.Control(1011)->geometry().top(), w.Control(1045)->geometry().top());
+    EXPECT_EQ(w.Control(1011)->geometry().bottom(), w.Control(1029)->geometry().top() +
+                                                        w.Control(1029)->height() - 1 -
+                                                        MapDialogRect(units, 0, 0, 0, 0).height());
+    EXPECT_EQ(w.Control(1031)->x(), w.Control(1018)->x());  // the keypad's first column
+    EXPECT_GT(w.Control(1011)->height(), 2 * w.Control(1031)->height());
+  });
+}
+
+TEST(Widgets, AccessibleNamesAndTheAnnouncedLogEntry) {
+  static std::vector<QString> inserted;
+  inserted.clear();
+  SetAccessibilityEventSink([](QAccessibleEvent* event) {
+    if (event->type() != QAccessible::TextInserted) return;
+    auto* insertion = static_cast<QAccessibleTextInsertEvent*>(event);
+    EXPECT_EQ(event->object()->objectName(), QStringLiteral("control1002"));
+    EXPECT_EQ(insertion->changePosition(), 0);
+    inserted.push_back(insertion->textInserted());
+  });
+  RunMainWindow([](Window& w) {
+    const std::pair<int, const char*> names[] = {
+        {1013, "Square root"}, {1026, "Pi"},     {1029, "Exponent mark"}, {1017, "Backspace"},
+        {1011, "Execute"},     {1031, "Seven"},  {1039, "Zero"},          {1024, "Parentheses"},
+        {1001, "Input"},       {1002, "Output"}, {1010, "Clear input"},   {1051, "Function mode"}};
+    for (const auto& [id, name] : names) {
+      QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(w.Control(id));
+      ASSERT_NE(iface, nullptr) << id;
+      EXPECT_EQ(iface->text(QAccessible::Name), QString::fromUtf8(name)) << id;
+    }
+    w.Type("1+2");
+    w.Key(Qt::Key_Return);
+    w.Type("2*3");
+    w.Key(Qt::Key_Return);
+  });
+  SetAccessibilityEventSink(nullptr);
+  EXPECT_EQ(inserted, (std::vector<QString>{QStringLiteral("1+2\n=3"), QStringLiteral("2*3\n=6")}));
+}
+
+}  // namespace
+}  // namespace zorvane::qt
