@@ -34,8 +34,10 @@ std::string Normalise(std::string_view typed) {
 
 }  // namespace
 
-Outcome Evaluate(std::string_view display, std::string_view working, const Options& options,
-                 const TraceSink* trace) {
+namespace {
+
+Outcome Run(std::string_view display, std::string_view working, const Options& options,
+            const TraceSink* trace, bool exhaustive) {
   std::string text = Normalise(working);
   if (Contains(display, "()")) return Error();
   text = "(" + text + ")";
@@ -53,13 +55,26 @@ Outcome Evaluate(std::string_view display, std::string_view working, const Optio
   // An empty bracket pair has no value; nothing can be computed from it.
   if (Contains(text, "()")) return Error();
 
-  WorkingState state{std::move(text), {}, options.deg, trace};
-  if (!IsOneNumber(state.text) && !ReduceToNumber(state)) return Error();
+  WorkingState state(std::move(text), options.deg, trace, exhaustive);
+  if (!IsOneNumber(state.Text()) && !ReduceToNumber(state)) return Error();
   const std::string_view finalNumber =
-      std::string_view(state.text).substr(1, state.text.size() - 2);
-  std::optional<std::string> result = FormatResult(finalNumber, state.lastNumberText, options.fixE);
+      std::string_view(state.Text()).substr(1, state.Text().size() - 2);
+  std::optional<std::string> result =
+      FormatResult(finalNumber, state.LastNumberText(), options.fixE);
   if (!result) return Error();
   return {OutcomeKind::Result, std::move(*result)};
+}
+
+}  // namespace
+
+Outcome Evaluate(std::string_view display, std::string_view working, const Options& options,
+                 const TraceSink* trace) {
+  return Run(display, working, options, trace, false);
+}
+
+Outcome EvaluateExhaustively(std::string_view display, std::string_view working,
+                             const Options& options, const TraceSink* trace) {
+  return Run(display, working, options, trace, true);
 }
 
 std::string EvaluateText(std::string_view input, const Options& options, const TraceSink* trace) {

@@ -30,6 +30,11 @@ struct Outcome {
 Outcome Evaluate(std::string_view display, std::string_view working, const Options& options,
                  const TraceSink* trace = nullptr);
 
+// The same evaluation with every pass looking at the whole text each time:
+// much slower, and the reference that the usual one is checked against.
+Outcome EvaluateExhaustively(std::string_view display, std::string_view working,
+                             const Options& options, const TraceSink* trace = nullptr);
+
 // Text in, result text out, as the log shows it after "=": the result, "error",
 // or "" when there is nothing to evaluate.
 std::string EvaluateText(std::string_view input, const Options& options,

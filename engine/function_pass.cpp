@@ -1,9 +1,9 @@
 #include "engine/function_pass.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "engine/number_text.h"
-#include "engine/sign_collapse.h"
 
 namespace zorvane {
 namespace {
@@ -76,8 +76,11 @@ std::optional<std::string> FunctionFirstPrint(int code, double x, bool deg) {
 }
 
 PassStep ApplyFirstFunction(WorkingState& state) {
-  const std::string& text = state.text;
-  std::size_t at = text.find('F', 1);
+  const std::string& text = state.Text();
+  if (state.Count('F') == 0) return PassStep::Nothing;
+  // Codes before PendingCodesEnd() were found waiting and nothing near them
+  // has changed since; the search from the left may skip them.
+  std::size_t at = text.find('F', std::max<std::size_t>(1, state.PendingCodesEnd()));
   while (at != std::string::npos) {
     const std::size_t argument = at + kCodeLength;
     const char first = At(text, static_cast<std::ptrdiff_t>(argument));
@@ -85,6 +88,7 @@ PassStep ApplyFirstFunction(WorkingState& state) {
     if (!ArgumentPending(first, second)) break;
     at = text.find('F', argument);
   }
+  state.SetPendingCodesEnd(at == std::string::npos ? text.size() : at);
   if (at == std::string::npos) return PassStep::Nothing;
 
   const char tens = At(text, static_cast<std::ptrdiff_t>(at) + 2);
@@ -96,28 +100,18 @@ PassStep ApplyFirstFunction(WorkingState& state) {
   const std::size_t argumentEnd = NumberOperandEnd(text, argument);
   const double x = ReadNumber(std::string_view(text).substr(argument, argumentEnd - argument));
 
-  const std::optional<std::string> firstPrint = FunctionFirstPrint(code, x, state.deg);
+  const std::optional<std::string> firstPrint = FunctionFirstPrint(code, x, state.Deg());
   if (!firstPrint) return PassStep::Failed;
   const double value = ReadNumber(*firstPrint);
   if (!std::isfinite(value)) return PassStep::Failed;
-  state.lastNumberText = NumberText(value);
-  if (!ExponentInRange(state.lastNumberText)) return PassStep::Failed;
-
-  std::string rewritten;
-  rewritten.reserve(text.size() + state.lastNumberText.size());
-  rewritten.append(text, 0, at);
-  rewritten.append("+(");
-  rewritten.append(state.lastNumberText);
-  rewritten.push_back(')');
-  rewritten.append(text, argumentEnd);
-  state.text = std::move(rewritten);
-  Trace(state.trace, "function", state.text);
+  std::string numberText = NumberText(value);
+  if (!ExponentInRange(numberText)) return PassStep::Failed;
+  state.SetLastNumberText(std::move(numberText));
+  state.Replace(at, argumentEnd - at, "+(" + state.LastNumberText() + ")", "function");
   // A value that was itself the argument of a code becomes a bracketed
   // argument: the "+" after the code goes.
-  const std::size_t length = state.text.size();
-  ReplaceAllShrinking(state.text, "]+", "]");
-  const bool collapsed = CollapseSigns(state.text);
-  if (collapsed || state.text.size() != length) Trace(state.trace, "signs", state.text);
+  if (state.DropPlusAfterCodes()) state.Report("signs");
+  state.CollapseSigns();
   return PassStep::Rewrote;
 }
 

@@ -3,7 +3,6 @@
 #include <cmath>
 
 #include "engine/number_text.h"
-#include "engine/sign_collapse.h"
 
 namespace zorvane {
 namespace {
@@ -38,7 +37,7 @@ bool ProductInRange(double product) {
 
 // Steps of the running product made one by one; beyond them the outcome is
 // decided from the product's magnitude, which changes monotonically.
-constexpr long long kLiteralSteps = 1 << 14;
+constexpr long long kLiteralSteps = 1 << 12;
 
 }  // namespace
 
@@ -90,7 +89,8 @@ bool PowerRangeCheckPasses(double base, double exponent) {
 }
 
 PassStep ApplyFirstPower(WorkingState& state) {
-  const std::string& text = state.text;
+  const std::string& text = state.Text();
+  if (state.Count('^') == 0) return PassStep::Nothing;
   std::size_t start = 1;
   while (true) {
     const std::size_t caret = text.find('^', start);
@@ -142,17 +142,9 @@ PassStep ApplyFirstPower(WorkingState& state) {
     const double value = std::pow(base, exponent);
     if (!std::isfinite(value)) return PassStep::Failed;
 
-    state.lastNumberText = NumberText(value);
-    std::string rewritten;
-    rewritten.reserve(text.size() + state.lastNumberText.size() + 3);
-    rewritten.append(text, 0, prefixEnd);
-    rewritten.append("+(");
-    rewritten.append(state.lastNumberText);
-    rewritten.push_back(')');
-    rewritten.append(text, exponentEnd);
-    state.text = std::move(rewritten);
-    Trace(state.trace, "power", state.text);
-    if (CollapseSigns(state.text)) Trace(state.trace, "signs", state.text);
+    state.SetLastNumberText(NumberText(value));
+    state.Replace(prefixEnd, exponentEnd - prefixEnd, "+(" + state.LastNumberText() + ")", "power");
+    state.CollapseSigns();
     return PassStep::Rewrote;
   }
 }

@@ -1,11 +1,11 @@
 #include "engine/reduction.h"
 
 #include <cmath>
+#include <cstring>
 
 #include "engine/function_pass.h"
 #include "engine/number_text.h"
 #include "engine/power_pass.h"
-#include "engine/sign_collapse.h"
 
 namespace zorvane {
 namespace {
@@ -15,7 +15,7 @@ bool DigitOrPoint(char c) {
 }
 
 // Only numbers and the four operators, the character after an "e" not looked at.
-bool GroupReady(std::string_view content) {
+bool GroupReadyByCharacters(std::string_view content) {
   for (std::size_t i = 0; i < content.size(); ++i) {
     const char c = content[i];
     if (c == 'e') {
@@ -23,6 +23,21 @@ bool GroupReady(std::string_view content) {
     } else if (!DigitOrPoint(c) && !IsSign(c) && c != '*' && c != '/') {
       return false;
     }
+  }
+  return true;
+}
+
+bool Holds(std::string_view text, char c) {
+  return !text.empty() && std::memchr(text.data(), c, text.size()) != nullptr;
+}
+
+// The working text holds only digits, ".", the operators, brackets, function
+// codes and the "e" of number texts. A group without brackets, "^" and codes
+// is therefore ready; only a group holding one of them needs the character by
+// character look, which steps over the character after each "e".
+bool GroupReady(const WorkingState& state, std::string_view content) {
+  for (const char c : {'(', ')', '^', 'F', '[', ']'}) {
+    if (state.Count(c) > 0 && Holds(content, c)) return GroupReadyByCharacters(content);
   }
   return true;
 }
@@ -43,9 +58,17 @@ bool PlainNumber(std::string_view content) {
 
 // Position in the content of the operator to apply: the first "*" or "/", else
 // the first "+" or "-" after the first character that is not an exponent's sign.
-std::size_t ChooseOperator(std::string_view content) {
-  const std::size_t product = content.find_first_of("*/");
-  if (product != std::string_view::npos) return product;
+std::size_t ChooseOperator(const WorkingState& state, std::string_view content) {
+  const void* times =
+      state.Count('*') > 0 ? std::memchr(content.data(), '*', content.size()) : nullptr;
+  const void* divide =
+      state.Count('/') > 0 ? std::memchr(content.data(), '/', content.size()) : nullptr;
+  if (times != nullptr || divide != nullptr) {
+    const char* first = static_cast<const char*>(times == nullptr    ? divide
+                                                 : divide == nullptr ? times
+                                                                     : std::min(times, divide));
+    return static_cast<std::size_t>(first - content.data());
+  }
   for (std::size_t i = 1; i < content.size(); ++i) {
     if (content[i] == 'e') {
       ++i;
@@ -95,7 +118,7 @@ std::size_t RightOperandEnd(std::string_view text, std::size_t op) {
 }
 
 PassStep ApplyArithmetic(WorkingState& state, std::size_t groupOpen, std::size_t op) {
-  const std::string_view text = state.text;
+  const std::string_view text = state.Text();
   const std::size_t leftBegin = LeftOperandBegin(text, op, groupOpen);
   const std::size_t rightEnd = RightOperandEnd(text, op);
   const double left = ReadNumber(text.substr(leftBegin, op - leftBegin));
@@ -117,17 +140,11 @@ PassStep ApplyArithmetic(WorkingState& state, std::size_t groupOpen, std::size_t
       break;
   }
   if (!std::isfinite(value)) return PassStep::Failed;
-  state.lastNumberText = NumberText(value);
-  if (!ExponentInRange(state.lastNumberText)) return PassStep::Failed;
-  std::string rewritten;
-  rewritten.reserve(text.size() + state.lastNumberText.size());
-  rewritten.append(text.substr(0, leftBegin));
-  rewritten.push_back('+');
-  rewritten.append(state.lastNumberText);
-  rewritten.append(text.substr(rightEnd));
-  state.text = std::move(rewritten);
-  Trace(state.trace, "arithmetic", state.text);
-  if (CollapseSigns(state.text)) Trace(state.trace, "signs", state.text);
+  std::string numberText = NumberText(value);
+  if (!ExponentInRange(numberText)) return PassStep::Failed;
+  state.SetLastNumberText(std::move(numberText));
+  state.Replace(leftBegin, rightEnd - leftBegin, "+" + state.LastNumberText(), "arithmetic");
+  state.CollapseSigns();
   return PassStep::Rewrote;
 }
 
@@ -148,20 +165,22 @@ bool IsOneNumber(std::string_view text) {
 }
 
 PassStep ApplyBracketPass(WorkingState& state) {
-  std::string& text = state.text;
+  const std::string& text = state.Text();
   bool changed = false;
   std::size_t scan = 0;
   std::size_t open = std::string::npos;  // the last "(" seen
   while (true) {
-    std::size_t close = scan;
-    for (; close < text.size(); ++close) {
-      if (text[close] == '(') open = close;
-      if (text[close] == ')') break;
+    // Read up to the first ")", noting the last "(" on the way.
+    const std::size_t close = scan < text.size() ? text.find(')', scan) : std::string::npos;
+    if (close == std::string::npos) break;
+    if (close > scan) {
+      const void* lastOpen = memrchr(text.data() + scan, '(', close - scan);
+      if (lastOpen != nullptr) open = static_cast<const char*>(lastOpen) - text.data();
     }
-    if (close >= text.size() || open == std::string::npos) break;
+    if (open == std::string::npos) break;
     scan = close + 1;
     const std::string_view content = std::string_view(text).substr(open + 1, close - open - 1);
-    if (!GroupReady(content)) {
+    if (!GroupReady(state, content)) {
       ++scan;  // the character after the ")" is not read
       continue;
     }
@@ -174,9 +193,8 @@ PassStep ApplyBracketPass(WorkingState& state) {
         scan = close + 2;
       } else {
         if (open == 0) return PassStep::Failed;  // the text's own enclosing bracket
-        text.erase(close, 1);
-        text.erase(open, 1);
-        Trace(state.trace, "bracket", text);
+        state.Replace(close, 1, "", {});         // reported with the "(" below
+        state.Replace(open, 1, "", "bracket");
         changed = true;
         // Go on at the character that stood two places after the ")", which in
         // the shorter text is where the ")" was.
@@ -185,7 +203,7 @@ PassStep ApplyBracketPass(WorkingState& state) {
       open = std::string::npos;
       continue;
     }
-    const std::size_t op = ChooseOperator(content);
+    const std::size_t op = ChooseOperator(state, content);
     if (op == std::string_view::npos) {
       ++scan;
       continue;
@@ -198,11 +216,10 @@ PassStep ApplyBracketPass(WorkingState& state) {
 bool ReduceToNumber(WorkingState& state) {
   // Every cycle that changes the text uses up at least one operator, bracket or
   // function code, so no text needs more cycles than this.
-  const std::size_t cycleLimit = 4 * state.text.size() + 64;
+  const std::size_t cycleLimit = 4 * state.Text().size() + 64;
   for (std::size_t cycle = 0; cycle < cycleLimit; ++cycle) {
-    bool changed = CollapseSigns(state.text);
-    if (changed) Trace(state.trace, "signs", state.text);
-    const std::string& text = state.text;
+    bool changed = state.CollapseSigns();
+    const std::string& text = state.Text();
     if (text.size() < 2 || text.front() != '(' || text.back() != ')') return false;
     if (IsOneNumber(text)) return true;
 

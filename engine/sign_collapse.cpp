@@ -27,11 +27,7 @@ constexpr std::array<Rule, 7> kCollapseRules{{
 // hold none, and one scan is cheaper than seven.
 bool HasCollapsiblePair(std::string_view text) {
   for (std::size_t i = 1; i < text.size(); ++i) {
-    const char second = text[i];
-    if (second != '+' && second != '-') continue;
-    const char first = text[i - 1];
-    if (first == '+' || first == '-') return true;
-    if (second == '+' && (first == '/' || first == '*' || first == '(')) return true;
+    if (IsCollapsiblePair(text[i - 1], text[i])) return true;
   }
   return false;
 }

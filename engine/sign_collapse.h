@@ -9,6 +9,13 @@ namespace zorvane {
 // "(+" by "(", "+-" by "-", in that order. Returns true when the text changed.
 bool CollapseSigns(std::string& text);
 
+// True when one of the seven rules rewrites the pair `first`, `second`.
+inline bool IsCollapsiblePair(char first, char second) {
+  if (second != '+' && second != '-') return false;
+  if (first == '+' || first == '-') return true;
+  return second == '+' && (first == '/' || first == '*' || first == '(');
+}
+
 // Normalisation of the typed text: "--" by "+", "+-" by "-", "-+" by "-",
 // "++" by "+", repeated while any of the four pairs remains.
 void CollapseSignPairs(std::string& text);

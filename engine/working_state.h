@@ -1,20 +1,77 @@
 #pragma once
 
+#include <array>
 #include <cstddef>
 #include <string>
 #include <string_view>
+#include <utility>
 
 #include "engine/text_ops.h"
 #include "engine/trace.h"
 
 namespace zorvane {
 
-// What the reduction passes share during one evaluation.
-struct WorkingState {
-  std::string text;            // the working text, "(" ... ")"
-  std::string lastNumberText;  // the number text most recently computed
-  bool deg = false;            // DEG checked
-  const TraceSink* trace = nullptr;
+// What the reduction passes share during one evaluation: the working text and
+// the last computed number text. Every rewrite goes through Replace, which notes
+// where it may have put two signs side by side, so that the sign collapse and
+// the "]+" clean-up look only there and still act as if applied to the whole
+// text.
+class WorkingState {
+ public:
+  // With `exhaustive`, every collapse and clean-up looks at the whole text and
+  // no search skips anything: slower, and the reference the fast way is
+  // checked against.
+  WorkingState(std::string text, bool deg, const TraceSink* trace, bool exhaustive = false);
+
+  const std::string& Text() const { return text_; }
+  const std::string& LastNumberText() const { return lastNumberText_; }
+  bool Deg() const { return deg_; }
+
+  // Records a computed value's number text as the last one.
+  void SetLastNumberText(std::string numberText) { lastNumberText_ = std::move(numberText); }
+
+  // Replaces `length` characters at `pos` by `with`, and reports the new text
+  // under `stage` unless it is empty.
+  void Replace(std::size_t pos, std::size_t length, std::string_view with, std::string_view stage);
+
+  // The seven sign-collapse replacements over the whole text. Reports the new
+  // text under "signs" and returns true when it changed.
+  bool CollapseSigns();
+
+  // Replaces every "]+" by "]" over the whole text; true when it changed.
+  bool DropPlusAfterCodes();
+
+  void Report(std::string_view stage) const { Trace(trace_, stage, text_); }
+
+  // How often `c` stands in the text, for "(", ")", "^", "F", "[", "]", "*"
+  // and "/", which no collapse adds or removes.
+  std::size_t Count(char c) const {
+    return exhaustive_ ? 1 : counts_[static_cast<unsigned char>(c)];
+  }
+
+  // Every function code that begins before this position waits for its
+  // argument; the function pass may begin its search here.
+  std::size_t PendingCodesEnd() const { return exhaustive_ ? 0 : pendingCodesEnd_; }
+  void SetPendingCodesEnd(std::size_t pos) { pendingCodesEnd_ = pos; }
+
+ private:
+  void MarkDirty(std::size_t begin, std::size_t end);
+  void NoteChangeAt(std::size_t pos);
+  void RecomputeDirty(std::size_t begin, std::size_t end);
+
+  std::string text_;
+  std::string lastNumberText_;
+  bool deg_ = false;
+  const TraceSink* trace_ = nullptr;
+  bool exhaustive_ = false;
+  // Every pair of neighbours that a collapse rule (or, once the first "]+"
+  // clean-up has run over the whole text, the "]+" rule) would rewrite lies
+  // within [dirtyBegin_, dirtyEnd_). At first that is the whole text.
+  std::size_t dirtyBegin_ = 0;
+  std::size_t dirtyEnd_ = std::string::npos;
+  bool plusAfterCodesCleared_ = false;
+  std::array<std::size_t, 256> counts_{};
+  std::size_t pendingCodesEnd_ = 0;
 };
 
 // What one step of a pass did.

@@ -28,7 +28,8 @@ TEST(Decisions, BracketedBaseThatThePowerPassLeavesIsOpened) {
       {"LN(2)^2^(1)", false, "0.4804530139"},
       {"SQR(4)^-(2)^2", false, "0.0625"},
   };
-  for (const Row& row : rows) EXPECT_EQ(Eval(row.input, row.deg), row.result) << row.input;
+  for (const Row& row : rows)
+    EXPECT_EQ(Eval(row.input, row.deg), row.result) << row.input;
 }
 
 TEST(Decisions, TextsThatWouldLoseTheirEnclosingBracketsFail) {
@@ -57,10 +58,10 @@ TEST(Decisions, NegativeZeroShowsAsZero) {
     const char* result;
   };
   const Row rows[] = {
-      {"0*-1", false, false, "0"},       {"SIN(-180)", true, false, "0"},
-      {"SQR(-0)", false, false, "0"},    {"0*-1", false, true, "0E+00"},
-      {"-0", false, false, "0"},         {"-0.5", false, false, "-.5"},
-      {"-0.5", false, true, "-5E-01"},   {"-0.00123", false, false, "-.00123"},
+      {"0*-1", false, false, "0"},     {"SIN(-180)", true, false, "0"},
+      {"SQR(-0)", false, false, "0"},  {"0*-1", false, true, "0E+00"},
+      {"-0", false, false, "0"},       {"-0.5", false, false, "-.5"},
+      {"-0.5", false, true, "-5E-01"}, {"-0.00123", false, false, "-.00123"},
   };
   for (const Row& row : rows) {
     EXPECT_EQ(Eval(row.input, row.deg, row.fixE), row.result) << row.input;
@@ -82,17 +83,21 @@ TEST(Decisions, LongInputsEnd) {
   // Shapes that cost most per character; each must end (a hang fails the test
   // run's own time limit, not a timer here).
   std::string sum = "1";
-  for (int i = 0; i < 2000; ++i) sum += "+1";
+  for (int i = 0; i < 2000; ++i)
+    sum += "+1";
   EXPECT_EQ(Eval(sum), "2001");
   std::string nested(1000, '(');
   nested += "1";
-  for (int i = 0; i < 1000; ++i) nested += "+1)";
+  for (int i = 0; i < 1000; ++i)
+    nested += "+1)";
   EXPECT_EQ(Eval(nested), "1001");
   std::string chain = "2";
-  for (int i = 0; i < 1000; ++i) chain += "^1";
+  for (int i = 0; i < 1000; ++i)
+    chain += "^1";
   EXPECT_EQ(Eval(chain), "2");
   std::string functions;
-  for (int i = 0; i < 500; ++i) functions += "SQR";
+  for (int i = 0; i < 500; ++i)
+    functions += "SQR";
   EXPECT_EQ(Eval(functions + "1"), "1");
   EXPECT_EQ(Eval("1E" + std::string(5000, '9')), "error");
 }

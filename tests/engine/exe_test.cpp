@@ -57,11 +57,8 @@ TEST(Exe, DisplayTextIsTheInputAsTyped) {
     const char* log;
   };
   const Row rows[] = {
-      {"[1+2]*{3}", "[1+2]*{3}\r\n=9"},
-      {"1+\r\n2", "1+\r\n2\r\n=3"},
-      {"1 - - 2", "1 - - 2\r\n=3"},
-      {"( )", "( )\r\n=error"},
-      {"2e3", "2e3\r\n=error"},
+      {"[1+2]*{3}", "[1+2]*{3}\r\n=9"}, {"1+\r\n2", "1+\r\n2\r\n=3"}, {"1 - - 2", "1 - - 2\r\n=3"},
+      {"( )", "( )\r\n=error"},         {"2e3", "2e3\r\n=error"},
   };
   for (const Row& row : rows) {
     Window w;

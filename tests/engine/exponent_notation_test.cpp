@@ -15,7 +15,8 @@ namespace {
 std::optional<std::string> ExpandOneAtATime(std::string text) {
   for (std::size_t p; (p = text.find('E')) != std::string::npos;) {
     std::size_t s = p;
-    while (s > 0 && (IsDigit(text[s - 1]) || text[s - 1] == '.')) --s;
+    while (s > 0 && (IsDigit(text[s - 1]) || text[s - 1] == '.'))
+      --s;
     if (s == p) return std::nullopt;
     std::size_t q = p;
     while (q + 1 < text.size() &&
@@ -64,7 +65,8 @@ TEST(ExponentNotation, RewritesEachMarkAsAPowerOfTen) {
       {"((2)E3)", std::nullopt},
       {"(2+E3)", std::nullopt},
   };
-  for (const Row& row : rows) EXPECT_EQ(Expanded(row.text), row.expected) << row.text;
+  for (const Row& row : rows)
+    EXPECT_EQ(Expanded(row.text), row.expected) << row.text;
 }
 
 TEST(ExponentNotation, OnePassMatchesRewritingOneMarkAtATime) {
@@ -73,7 +75,8 @@ TEST(ExponentNotation, OnePassMatchesRewritingOneMarkAtATime) {
   for (int i = 0; i < 20000; ++i) {
     std::string text = "(";
     const int length = static_cast<int>(random() % 14);
-    for (int k = 0; k < length; ++k) text += alphabet[random() % alphabet.size()];
+    for (int k = 0; k < length; ++k)
+      text += alphabet[random() % alphabet.size()];
     text += ")";
     EXPECT_EQ(Expanded(text), ExpandOneAtATime(text)) << text;
   }

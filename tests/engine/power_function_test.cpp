@@ -54,7 +54,8 @@ TEST(Powers, Results) {
       {"2^2^-1", "0.25"},
       {"4^.5^2", "4"},
   };
-  for (const Row& row : rows) EXPECT_EQ(Eval(row.input), row.result) << row.input;
+  for (const Row& row : rows)
+    EXPECT_EQ(Eval(row.input), row.result) << row.input;
 }
 
 TEST(Functions, Results) {
@@ -107,7 +108,8 @@ TEST(Functions, Results) {
       {"EXP1", false, "2.718281828"},
       {"-EXP(0)", false, "-1"},
   };
-  for (const Row& row : rows) EXPECT_EQ(Eval(row.input, row.deg), row.result) << row.input;
+  for (const Row& row : rows)
+    EXPECT_EQ(Eval(row.input, row.deg), row.result) << row.input;
 }
 
 // The range check as a loop of single products, each printed and checked.

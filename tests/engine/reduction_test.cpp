@@ -82,7 +82,8 @@ TEST(Reduction, WorkedReductionsGoThroughTheirWorkingTexts) {
         "(F[11]8.775825618903700e-001)", "(+(7.691963548410100e-001))",
         "((7.691963548410100e-001))", "(7.691963548410100e-001)"}},
   };
-  for (const Row& row : rows) EXPECT_EQ(Reduction(row.input, row.deg), row.texts) << row.input;
+  for (const Row& row : rows)
+    EXPECT_EQ(Reduction(row.input, row.deg), row.texts) << row.input;
 }
 
 TEST(Reduction, Results) {
@@ -121,7 +122,8 @@ TEST(Reduction, Results) {
       {"12345.678", "12345.678"},
       {"1E50*1E50*10", "error"},
   };
-  for (const Row& row : rows) EXPECT_EQ(Eval(row.input), row.result) << row.input;
+  for (const Row& row : rows)
+    EXPECT_EQ(Eval(row.input), row.result) << row.input;
 }
 
 TEST(Reduction, OneNumberTest) {

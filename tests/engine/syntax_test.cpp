@@ -25,7 +25,8 @@ struct Row {
 };
 
 void ExpectRows(const std::vector<Row>& rows) {
-  for (const Row& row : rows) EXPECT_EQ(Checked(row.input), row.handedOn) << row.input;
+  for (const Row& row : rows)
+    EXPECT_EQ(Checked(row.input), row.handedOn) << row.input;
 }
 
 const std::nullopt_t kFails = std::nullopt;
@@ -63,13 +64,15 @@ TEST(Syntax, BracketBalance) {
 
 TEST(Syntax, NoImpliedProductAndNoDanglingOperator) {
   ExpectRows({
-      {"2(3)", kFails},   {"(2)(3)", kFails}, {"2PI", kFails},     {"PI2", kFails},
-      {"2SIN(1)", kFails}, {"(2)3", kFails},  {"*2", kFails},      {"^2", kFails},
-      {"2+", kFails},     {"2*", kFails},     {"2^", kFails},      {"-2", "(-2)"},
-      {"+2", "(+2)"},     {"2^-3", "(2^-3)"}, {"2*-3", "(2*-3)"},  {"2-^3", kFails},
-      {"2-*3", kFails},   {"2**3", kFails},   {"2^^3", kFails},    {"2*/3", kFails},
-      {"SIN^2", kFails},  {"SIN+COS(0)", kFails}, {"SIN*COS(0)", kFails},
-      {"SIN-COS(0)", kFails}, {"SIN2SIN(1)", kFails}, {"SIN(1)SIN(1)", kFails},
+      {"2(3)", kFails},       {"(2)(3)", kFails},       {"2PI", kFails},
+      {"PI2", kFails},        {"2SIN(1)", kFails},      {"(2)3", kFails},
+      {"*2", kFails},         {"^2", kFails},           {"2+", kFails},
+      {"2*", kFails},         {"2^", kFails},           {"-2", "(-2)"},
+      {"+2", "(+2)"},         {"2^-3", "(2^-3)"},       {"2*-3", "(2*-3)"},
+      {"2-^3", kFails},       {"2-*3", kFails},         {"2**3", kFails},
+      {"2^^3", kFails},       {"2*/3", kFails},         {"SIN^2", kFails},
+      {"SIN+COS(0)", kFails}, {"SIN*COS(0)", kFails},   {"SIN-COS(0)", kFails},
+      {"SIN2SIN(1)", kFails}, {"SIN(1)SIN(1)", kFails},
   });
 }
 
@@ -86,18 +89,36 @@ TEST(Syntax, NeighboursThatComputeNothingSensibleAreRefused) {
 
 TEST(Syntax, DecimalPoints) {
   ExpectRows({
-      {".5", "(.5)"},     {"5.", "(5.)"},     {".", kFails},       {"1.2.3", kFails},
-      {"1..2", kFails},   {"PI.5", kFails},   {"5.PI", kFails},    {"(2).5", kFails},
+      {".5", "(.5)"},
+      {"5.", "(5.)"},
+      {".", kFails},
+      {"1.2.3", kFails},
+      {"1..2", kFails},
+      {"PI.5", kFails},
+      {"5.PI", kFails},
+      {"(2).5", kFails},
       {"5.SIN(1)", kFails},
   });
 }
 
 TEST(Syntax, UnknownCharactersAndSmallLetters) {
   ExpectRows({
-      {"X1", kFails},  {"2,5", kFails}, {"2e3", kFails}, {"2\t+1", kFails}, {"1\n+2", kFails},
-      {"1\r+2", kFails}, {"1\r\n+2", "(1+2)"}, {"a", kFails}, {"2b", kFails}, {"h2i", kFails},
-      {"SIN(d)", kFails}, {std::string("1\0", 2), kFails}, {"1\xb2", kFails}, {"=2", kFails},
-      {"SIM(1)", kFails}, {"ACOS(1)", kFails},
+      {"X1", kFails},
+      {"2,5", kFails},
+      {"2e3", kFails},
+      {"2\t+1", kFails},
+      {"1\n+2", kFails},
+      {"1\r+2", kFails},
+      {"1\r\n+2", "(1+2)"},
+      {"a", kFails},
+      {"2b", kFails},
+      {"h2i", kFails},
+      {"SIN(d)", kFails},
+      {std::string("1\0", 2), kFails},
+      {"1\xb2", kFails},
+      {"=2", kFails},
+      {"SIM(1)", kFails},
+      {"ACOS(1)", kFails},
   });
 }
 

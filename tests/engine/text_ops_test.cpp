@@ -17,9 +17,14 @@ TEST(TextOps, ReplaceAllIsOnePassWithoutOverlap) {
     const char* expected;
   };
   const Row rows[] = {
-      {"1+-+-2", "+-", "-", "1--2"}, {"---", "--", "+", "+-"},   {"aaa", "a", "aa", "aaaaaa"},
-      {"abc", "", "x", "abc"},       {"", "a", "b", ""},         {"EXPEXP", "EXP", "F[17]", "F[17]F[17]"},
-      {"+++", "++", "+", "++"},      {"x(+y", "(+", "(", "x(y"},
+      {"1+-+-2", "+-", "-", "1--2"},
+      {"---", "--", "+", "+-"},
+      {"aaa", "a", "aa", "aaaaaa"},
+      {"abc", "", "x", "abc"},
+      {"", "a", "b", ""},
+      {"EXPEXP", "EXP", "F[17]", "F[17]F[17]"},
+      {"+++", "++", "+", "++"},
+      {"x(+y", "(+", "(", "x(y"},
   };
   for (const Row& row : rows) {
     EXPECT_EQ(ReplaceAll(row.text, row.from, row.to), row.expected) << row.text;
@@ -72,7 +77,8 @@ TEST(NumberText, ReadsTheLongestNumberAtTheStart) {
       {"-1e-400", 0},
       {"0.000000000000000e+000", 0},
   };
-  for (const Row& row : rows) EXPECT_EQ(ReadNumber(row.text), row.value) << row.text;
+  for (const Row& row : rows)
+    EXPECT_EQ(ReadNumber(row.text), row.value) << row.text;
   EXPECT_TRUE(std::isinf(ReadNumber("1e400")));
   EXPECT_TRUE(std::signbit(ReadNumber("-0")));
 }
