@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "command_line.h"
+#include "first_paint_probe.h"
 #include "qt_platform.h"
 #include "window/main_app.h"
 
@@ -58,6 +59,8 @@ int main(int argc, char* argv[]) {
   QApplication::setApplicationName(QStringLiteral("zorvane"));
   QApplication::setApplicationDisplayName(QStringLiteral("Zorvane"));
   QApplication::setDesktopFileName(QStringLiteral("io.github.zorvane.Zorvane"));
+
+  qt::FirstPaintProbe::InstallIfRequested();
 
   qt::QtPlatform platform;
   window::CMainApp theApp(platform);

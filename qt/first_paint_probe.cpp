@@ -1,0 +1,35 @@
+#include "first_paint_probe.h"
+
+#include <QCoreApplication>
+#include <QEvent>
+#include <QTimer>
+#include <QWidget>
+#include <chrono>
+#include <cstdio>
+
+namespace zorvane::qt {
+
+void FirstPaintProbe::InstallIfRequested() {
+  if (qEnvironmentVariableIntValue("ZORVANE_FIRST_PAINT_PROBE") != 1) return;
+  auto* probe = new FirstPaintProbe;
+  probe->setParent(QCoreApplication::instance());
+  QCoreApplication::instance()->installEventFilter(probe);
+}
+
+bool FirstPaintProbe::eventFilter(QObject* watched, QEvent* event) {
+  if (!m_reported && event->type() == QEvent::Paint && watched->isWidgetType() &&
+      static_cast<QWidget*>(watched)->isWindow()) {
+    m_reported = true;
+    // The backing store reaches the screen when this paint has finished; report
+    // from the next turn of the event loop.
+    QTimer::singleShot(0, this, [this] {
+      const auto now = std::chrono::system_clock::now().time_since_epoch();
+      std::fprintf(stderr, "zorvane: first paint at %lld\n",
+                   static_cast<long long>(std::chrono::nanoseconds(now).count()));
+      QCoreApplication::instance()->removeEventFilter(this);
+    });
+  }
+  return QObject::eventFilter(watched, event);
+}
+
+}  // namespace zorvane::qt
