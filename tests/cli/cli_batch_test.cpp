@@ -73,6 +73,75 @@ TEST(CliBatch, OneOutputLinePerInputLine) {
   EXPECT_EQ(r.err, "");
 }
 
+// The expression language end to end, through one batch run. An empty
+// expectation marks a text whose result is the engine's own choice: it must
+// still give exactly one line.
+TEST(CliBatch, LanguageEdges) {
+  const std::vector<BatchLine> table{
+      {"((2)", "2"},
+      {"SIN(30", "error"},
+      {"2^-(1+2)", "0.125"},
+      {"10^102", "error"},
+      {"10^101", "error"},
+      {"10^101/10", "1E+100"},
+      {"EXP(233)", "error"},
+      {"EXP(-1000)", "0"},
+      {"0^0", "error"},
+      {"0^-1", "error"},
+      {"(-8)^-0.5", "error"},
+      {"(-8)^(1/3)", "error"},
+      {"0.5^400", "error"},
+      {"1E2E3", "error"},
+      {"2E+03", "2000"},
+      {".5E2", "50"},
+      {"5.E2", "500"},
+      {"SIN2E1", "0.9129452507"},
+      {"X12", "error"},
+      {".5", "0.5"},
+      {"5.", "5"},
+      {"1.2.3", "error"},
+      {"1..2", "error"},
+      {"PI.5", "error"},
+      {"2PI", "error"},
+      {"(2)(3)", "error"},
+      {"2*-3+1", "-5"},
+      {"1-2*3", "-5"},
+      {"((((5))))", "5"},
+      {"1E50*1E50", "1E+100"},
+      {"1+-+-2", "3"},
+      {"(+3)", "3"},
+      {"+3", "3"},
+      {"LN0", "error"},
+      {"SQR(-1)", "error"},
+      {"ASN(1.5)", "error"},
+      {"SIN(3)^2", ""},
+      {"2^(3)^2", ""},
+      {"2+(", ""},
+      {"SIN(", ""},
+      {"SIN*2", ""},
+      {"(-8)^1.5", ""},
+      {"(1E-5)^-100", ""},
+      {"1^1E300", "error"},
+      {"2^3E2", "2.037035976E+90"},
+      {"0." + std::string(99, '0') + "1", "1E-100"},
+      {"0." + std::string(100, '0') + "1", "error"},
+  };
+  std::string input;
+  for (const BatchLine& line : table)
+    input += line.in + "\n";
+  const ChildResult r = RunCli({}, input);
+  EXPECT_EQ(r.termSignal, 0);
+  const std::vector<std::string> lines = SplitLines(r.out);
+  ASSERT_EQ(lines.size(), table.size()) << r.out;
+  for (std::size_t i = 0; i < table.size(); ++i) {
+    if (table[i].out.empty()) {
+      EXPECT_FALSE(lines[i].empty()) << table[i].in;
+    } else {
+      EXPECT_EQ(lines[i], table[i].out) << table[i].in;
+    }
+  }
+}
+
 TEST(CliBatch, ExitStatusTellsWhetherAnyEvaluationFailed) {
   struct Case {
     std::vector<std::string> args;
