@@ -1,6 +1,7 @@
 #include "dialog_window.h"
 
 #include <QCheckBox>
+#include <QEventLoop>
 #include <QFontDatabase>
 #include <QLabel>
 #include <QPushButton>
@@ -71,7 +72,7 @@ void DialogWindow::Build() {
   window.setObjectName(QStringLiteral("dialog%1").arg(m_template.id));
   window.setWindowFlags(FlagsFor(m_template));
   window.setWindowTitle(FromUtf8(m_template.caption));
-  window.setModal(true);
+  window.setModal(window.parentWidget() != nullptr);
   const QFont font = DialogFont(m_template.fontFace, m_template.pointSize);
   window.setFont(font);
   m_units = DialogBaseUnits(font);
@@ -213,8 +214,18 @@ void DialogWindow::FocusFirstTabStop() {
   }
 }
 
+// A dialog with an owner is application-modal; the main window has none, so it
+// runs its own loop without asking the window manager for a modal window.
 int DialogWindow::Exec() {
-  if (!m_ended) m_window->exec();
+  if (m_ended) return m_result;
+  if (m_window->parentWidget()) {
+    m_window->exec();
+    return m_result;
+  }
+  QEventLoop loop;
+  QObject::connect(m_window.get(), &QDialog::finished, &loop, &QEventLoop::quit);
+  m_window->show();
+  if (!m_ended) loop.exec(QEventLoop::DialogExec);
   return m_result;
 }
 
