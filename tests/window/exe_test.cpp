@@ -118,6 +118,24 @@ TEST(FunctionMode, LowestVariableFirstAndValueWithoutPrompt) {
   });
 }
 
+TEST(FunctionMode, AValueThatNamesAVariableAsksForItAndAnEmptyValueFails) {
+  RunMainWindow([](FakeSite& w, window::CMainDlg& dlg) {
+    w.Input().Set("X0+1", 0, 0);
+    w.Click(kFIn);
+    w.Click(kFMode);
+    w.Click(kExe);
+    Evaluate(w, "X0=X1");
+    EXPECT_EQ(w.Input().text, "X1=");
+    EXPECT_EQ(dlg.FormulaState(), "X1,(X1)+1");
+    Evaluate(w, "X1=");  // the prompt sent back unchanged: no value
+    EXPECT_EQ(w.Output().text, "X0+1=(())+1\r\n=error");
+    EXPECT_EQ(w.Input().text, "");
+    EXPECT_EQ(dlg.FormulaState(), "a,X0+1");
+    w.Click(kExe);  // starts over
+    EXPECT_EQ(w.Input().text, "X0=");
+  });
+}
+
 TEST(FunctionMode, NormalExeDropsThePendingPrompt) {
   RunMainWindow([](FakeSite& w, window::CMainDlg& dlg) {
     w.Input().Set("X0+1", 0, 0);
