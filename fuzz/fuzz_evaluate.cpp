@@ -1,4 +1,6 @@
-// EvaluateText over arbitrary texts, with every combination of DEG and Fix_E.
+// EvaluateText over arbitrary texts, with every combination of DEG and Fix_E,
+// and the usual evaluation against the one that looks at the whole text at
+// every step: both must go through the same working texts to the same result.
 
 #include <charconv>
 #include <cmath>
@@ -6,6 +8,7 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "engine/evaluate.h"
 #include "fuzz/check.h"
@@ -35,6 +38,31 @@ bool SameValue(std::string_view fixed, std::string_view exponent) {
   return std::fabs(a - b) <= 1e-9 * scale + 1e-10;
 }
 
+// The working texts an evaluation goes through, without repeats.
+struct Steps {
+  std::vector<std::string> texts;
+  zorvane::TraceSink sink = [this](std::string_view, std::string_view text) {
+    if (texts.empty() || texts.back() != text) texts.emplace_back(text);
+  };
+};
+
+void CheckSameAsExhaustive(std::string_view input, const zorvane::Options& options) {
+  Steps fast;
+  Steps whole;
+  const zorvane::Outcome a = zorvane::Evaluate(input, input, options, &fast.sink);
+  const zorvane::Outcome b = zorvane::EvaluateExhaustively(input, input, options, &whole.sink);
+  Check(a.kind == b.kind && a.text == b.text,
+        "the evaluation gives what looking at the whole text gives", a.text + " / " + b.text);
+  if (fast.texts != whole.texts) {
+    std::size_t i = 0;
+    while (i < fast.texts.size() && i < whole.texts.size() && fast.texts[i] == whole.texts[i])
+      ++i;
+    const std::string a = i < fast.texts.size() ? fast.texts[i] : "(end)";
+    const std::string b = i < whole.texts.size() ? whole.texts[i] : "(end)";
+    Check(false, "the evaluation goes through the same working texts", a + " / " + b);
+  }
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
@@ -51,6 +79,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
       Check(zorvane::EvaluateText(input, options) == result, "EvaluateText is deterministic",
             input);
       results[fixE ? 1 : 0] = result;
+      CheckSameAsExhaustive(input, options);
     }
     // Fix_E only changes the form of a result.
     const bool bothNumbers = !results[0].empty() && results[0] != "error" &&
