@@ -54,9 +54,13 @@ struct Session {
       line.append(" ").append(text).append("\n");
       WriteAll(stderr, line);
     };
-    std::string result = zorvane::EvaluateText(input, options, trace ? &sink : nullptr);
-    if (result == "error") anyError = true;
-    return result;
+    zorvane::Outcome outcome = zorvane::Evaluate(input, input, options, trace ? &sink : nullptr);
+    if (outcome.tooLong) {
+      WriteAll(stderr, "zorvane-cli: an expression of " + std::to_string(typed.size()) +
+                           " characters was too long to work out; gave \"error\"\n");
+    }
+    if (outcome.kind == zorvane::OutcomeKind::Error) anyError = true;
+    return std::move(outcome.text);
   }
 };
 

@@ -56,7 +56,11 @@ Outcome Run(std::string_view display, std::string_view working, const Options& o
   if (Contains(text, "()")) return Error();
 
   WorkingState state(std::move(text), options.deg, trace, exhaustive);
-  if (!IsOneNumber(state.Text()) && !ReduceToNumber(state)) return Error();
+  if (!IsOneNumber(state.Text()) && !ReduceToNumber(state)) {
+    Outcome error = Error();
+    error.tooLong = state.OverBudget();
+    return error;
+  }
   const std::string_view finalNumber =
       std::string_view(state.Text()).substr(1, state.Text().size() - 2);
   std::optional<std::string> result =

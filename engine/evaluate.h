@@ -22,6 +22,9 @@ enum class OutcomeKind {
 struct Outcome {
   OutcomeKind kind = OutcomeKind::Empty;
   std::string text;
+  // The text was so long that its reduction was given up: an error that the
+  // terminal front end explains.
+  bool tooLong = false;
 };
 
 // Evaluates one expression. `display` is the text that heads the log entry (the

@@ -217,18 +217,19 @@ bool ReduceToNumber(WorkingState& state) {
   // Every cycle that changes the text uses up at least one operator, bracket or
   // function code, so no text needs more cycles than this.
   const std::size_t cycleLimit = 4 * state.Text().size() + 64;
-  for (std::size_t cycle = 0; cycle < cycleLimit; ++cycle) {
+  for (std::size_t cycle = 0; cycle < cycleLimit && !state.OverBudget(); ++cycle) {
+    state.AddWork(state.Text().size());
     bool changed = state.CollapseSigns();
     const std::string& text = state.Text();
     if (text.size() < 2 || text.front() != '(' || text.back() != ')') return false;
     if (IsOneNumber(text)) return true;
 
     for (PassStep step; (step = ApplyFirstPower(state)) != PassStep::Nothing;) {
-      if (step == PassStep::Failed) return false;
+      if (step == PassStep::Failed || state.OverBudget()) return false;
       changed = true;
     }
     for (PassStep step; (step = ApplyFirstFunction(state)) != PassStep::Nothing;) {
-      if (step == PassStep::Failed) return false;
+      if (step == PassStep::Failed || state.OverBudget()) return false;
       changed = true;
     }
     const PassStep brackets = ApplyBracketPass(state);

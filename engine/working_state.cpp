@@ -61,6 +61,7 @@ void WorkingState::Replace(std::size_t pos, std::size_t length, std::string_view
   for (const char c : with)
     ++counts_[static_cast<unsigned char>(c)];
   text_.replace(pos, length, with);
+  work_ += text_.size();
   NoteChangeAt(pos);
   if (dirtyBegin_ < dirtyEnd_ && dirtyEnd_ != std::string::npos) {
     const auto shift = [&](std::size_t x) {

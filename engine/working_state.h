@@ -43,6 +43,14 @@ class WorkingState {
 
   void Report(std::string_view stage) const { Trace(trace_, stage, text_); }
 
+  // The work done so far, in characters of working text gone through: every
+  // rewrite and every cycle adds the length of the text. Texts of the Input
+  // Box's size stay far below the budget; only texts many times longer, whose
+  // reduction would take minutes, exceed it.
+  void AddWork(std::size_t characters) { work_ += characters; }
+  bool OverBudget() const { return work_ > kWorkBudget; }
+  static constexpr std::size_t kWorkBudget = 80'000'000'000;
+
   // How often `c` stands in the text, for "(", ")", "^", "F", "[", "]", "*"
   // and "/", which no collapse adds or removes.
   std::size_t Count(char c) const {
@@ -72,6 +80,7 @@ class WorkingState {
   bool plusAfterCodesCleared_ = false;
   std::array<std::size_t, 256> counts_{};
   std::size_t pendingCodesEnd_ = 0;
+  std::size_t work_ = 0;
 };
 
 // What one step of a pass did.

@@ -104,3 +104,41 @@ TEST(Decisions, LongInputsEnd) {
 
 }  // namespace
 }  // namespace zorvane
+
+namespace zorvane {
+namespace {
+
+std::string Repeated(std::string_view part, std::size_t length) {
+  std::string text;
+  while (text.size() + part.size() <= length)
+    text += part;
+  return text;
+}
+
+TEST(Decisions, InputsOfTheInputBoxSizeAreWorkedOutWhateverTheirShape) {
+  constexpr std::size_t kInputBoxLimit = 32767;
+  struct Row {
+    std::string text;
+    const char* result;
+  };
+  const Row rows[] = {
+      {"1" + Repeated("+1E0", kInputBoxLimit - 1), "8192"},
+      {"1" + Repeated("-2*3", kInputBoxLimit - 1), "-49145"},
+      {"0" + Repeated("+2^2", kInputBoxLimit - 1), "32764"},
+  };
+  for (const Row& row : rows) {
+    const Outcome outcome = Evaluate(row.text, row.text, Options{});
+    EXPECT_EQ(outcome.text, row.result) << row.text.substr(0, 20);
+    EXPECT_FALSE(outcome.tooLong);
+  }
+}
+
+TEST(Decisions, FarLongerInputsAreGivenUp) {
+  const std::string text = "1" + Repeated("+1E0", 200000);
+  const Outcome outcome = Evaluate(text, text, Options{});
+  EXPECT_EQ(outcome.text, "error");
+  EXPECT_TRUE(outcome.tooLong);
+}
+
+}  // namespace
+}  // namespace zorvane

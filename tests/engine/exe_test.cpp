@@ -150,7 +150,11 @@ TEST(FunctionMode, Walkthroughs) {
 }
 
 TEST(FunctionMode, CommaInTheFormulaKeepsTheState) {
-  Window w{.input = "7", .fMode = true, .formula = "1,2", .formulaState = "X3,whatever"};
+  Window w;
+  w.input = std::string("7");
+  w.fMode = true;
+  w.formula = std::string("1,2");
+  w.formulaState = std::string("X3,whatever");
   w.Exe();
   EXPECT_EQ(w.output, "7\r\n=error");
   EXPECT_EQ(w.formulaState, "X3,whatever");
@@ -158,7 +162,9 @@ TEST(FunctionMode, CommaInTheFormulaKeepsTheState) {
 }
 
 TEST(FunctionMode, NoFormulaEmptiesTheInputBox) {
-  Window w{.input = "1+2", .fMode = true};
+  Window w;
+  w.input = std::string("1+2");
+  w.fMode = true;
   w.Exe();
   EXPECT_EQ(w.output, "");
   EXPECT_EQ(w.input, "");
