@@ -41,15 +41,40 @@ bool HasSignPair(std::string_view text) {
   return false;
 }
 
+// One rule over [begin, end) in place, from left to right without overlaps;
+// returns the new end. Every rule puts in one character for two.
+std::size_t ApplyRule(std::string& text, std::size_t begin, std::size_t end, const Rule& rule) {
+  std::size_t read = begin;
+  while (read + 1 < end && !(text[read] == rule.from[0] && text[read + 1] == rule.from[1])) {
+    ++read;
+  }
+  if (read + 1 >= end) return end;
+  std::size_t write = read;
+  while (read < end) {
+    if (read + 1 < end && text[read] == rule.from[0] && text[read + 1] == rule.from[1]) {
+      text[write++] = rule.to[0];
+      read += 2;
+    } else {
+      text[write++] = text[read++];
+    }
+  }
+  return write;
+}
+
 }  // namespace
 
-bool CollapseSigns(std::string& text) {
-  if (!HasCollapsiblePair(text)) return false;
-  const std::size_t before = text.size();
+std::size_t CollapseSignsInRange(std::string& text, std::size_t begin, std::size_t end) {
+  if (!HasCollapsiblePair(std::string_view(text).substr(begin, end - begin))) return end;
+  std::size_t newEnd = end;
   for (const Rule& rule : kCollapseRules)
-    ReplaceAllShrinking(text, rule.from, rule.to);
-  // Every rule shortens the text, so an unchanged length means nothing changed.
-  return text.size() != before;
+    newEnd = ApplyRule(text, begin, newEnd, rule);
+  text.erase(newEnd, end - newEnd);
+  return newEnd;
+}
+
+bool CollapseSigns(std::string& text) {
+  const std::size_t before = text.size();
+  return CollapseSignsInRange(text, 0, before) != before;
 }
 
 void CollapseSignPairs(std::string& text) {

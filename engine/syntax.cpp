@@ -31,10 +31,21 @@ constexpr std::string_view kPi = "3.141592653589793";
 // Neighbour classes that no expression may hold. Besides the usual list, a
 // function name before "*" or "/", PI before a function name, a point before
 // "(" and ")" before PI are refused: nothing sensible can be computed from them.
-constexpr std::array<std::string_view, 37> kForbiddenSequences{
-    "aja", "aba", "aka", "ada", "afa", "aia", "bi", "ai", "ki", "ji", "hk", "hj", "bk",
-    "kk",  "ih",  "dh",  "id",  "ia",  "da",  "aj", "jk", "kj", "bj", "jj", "fd", "df",
-    "fg",  "gf",  "ff",  "fh",  "gg",  "ga",  "ig", "ak", "fa", "gh", "if"};
+constexpr std::array<std::string_view, 31> kForbiddenPairs{
+    "bi", "ai", "ki", "ji", "hk", "hj", "bk", "kk", "ih", "dh", "id", "ia", "da", "aj", "jk", "kj",
+    "bj", "jj", "fd", "df", "fg", "gf", "ff", "fh", "gg", "ga", "ig", "ak", "fa", "gh", "if"};
+// Between two function names, none of "^", a sign, "*", "/", one digit, PI or ")".
+constexpr std::string_view kForbiddenBetweenNames = "jbkdfi";
+
+// Class letters are "a" to "k"; a table of forbidden neighbours indexed by them.
+using PairTable = std::array<std::array<bool, 11>, 11>;
+constexpr PairTable MakePairTable() {
+  PairTable table{};
+  for (const std::string_view pair : kForbiddenPairs)
+    table[pair[0] - 'a'][pair[1] - 'a'] = true;
+  return table;
+}
+constexpr PairTable kForbiddenPairTable = MakePairTable();
 
 // Replaces every multi-character token by `letter`: EXP's code first, so that
 // its digits are never taken for a number, then the names, then PI.
@@ -111,9 +122,16 @@ bool PointsBesideDigits(std::string_view classes) {
   return true;
 }
 
+// Rule 4, in one pass over the class string (known to hold class letters only).
 bool NoForbiddenSequence(std::string_view classes) {
-  for (const std::string_view sequence : kForbiddenSequences) {
-    if (Contains(classes, sequence)) return false;
+  for (std::size_t i = 0; i + 1 < classes.size(); ++i) {
+    const char first = classes[i];
+    const char second = classes[i + 1];
+    if (kForbiddenPairTable[first - 'a'][second - 'a']) return false;
+    if (first == 'a' && i + 2 < classes.size() && classes[i + 2] == 'a' &&
+        Contains(kForbiddenBetweenNames, std::string_view(&second, 1))) {
+      return false;
+    }
   }
   return true;
 }

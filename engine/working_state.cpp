@@ -83,13 +83,10 @@ bool WorkingState::CollapseSigns() {
   const std::size_t end = dirtyEnd_ >= text_.size() || text_.size() - dirtyEnd_ <= kMargin
                               ? text_.size()
                               : dirtyEnd_ + kMargin;
-  std::string window = text_.substr(begin, end - begin);
-  const bool changed = zorvane::CollapseSigns(window);
-  if (changed) {
-    text_.replace(begin, end - begin, window);
-    NoteChangeAt(begin);
-  }
-  RecomputeDirty(begin, begin + window.size());
+  const std::size_t newEnd = CollapseSignsInRange(text_, begin, end);
+  const bool changed = newEnd != end;
+  if (changed) NoteChangeAt(begin);
+  RecomputeDirty(begin, newEnd);
   if (changed) Report("signs");
   return changed;
 }
