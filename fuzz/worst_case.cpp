@@ -5,6 +5,10 @@
 //                                          (default 10000 and 32767)
 //   zorvane_worst_case --shape NAME LENGTH one shape, and its result
 //   zorvane_worst_case --list              the shape names
+//   zorvane_worst_case --repeat HEAD UNIT FOOT LENGTH
+//                                          HEAD + UNIT * k + FOOT, any shape
+//   zorvane_worst_case --file PATH         the Input Box text from a file, such
+//                                          as a slow unit that a fuzzer found
 //
 // Every input is made exactly LENGTH characters long: the shape's pattern is
 // repeated as often as it fits, and blanks fill up the rest.
@@ -13,7 +17,9 @@
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
+#include <fstream>
 #include <functional>
+#include <iterator>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -40,7 +46,7 @@ std::string Pad(std::string text, std::size_t length) {
 Maker Repeat(std::string head, std::string unit, std::string foot) {
   return [=](std::size_t length) {
     std::string text = head;
-    while (text.size() + unit.size() + foot.size() <= length)
+    while (!unit.empty() && text.size() + unit.size() + foot.size() <= length)
       text += unit;
     return Pad(text + foot, length);
   };
@@ -202,6 +208,24 @@ int main(int argc, char** argv) {
     const Timing t = Time(*shape, text);
     std::printf("%s %zu chars: %.3f s, result %s\n  input starts: %s\n", shape->name,
                 text.size(), t.seconds, t.result.c_str(), text.substr(0, 60).c_str());
+    return 0;
+  }
+  if (args.size() == 5 && args[0] == "--repeat") {
+    const Shape shape{"repeat", Repeat(std::string(args[1]), std::string(args[2]),
+                                       std::string(args[3]))};
+    const std::size_t length = std::strtoul(std::string(args[4]).c_str(), nullptr, 10);
+    const std::string text = shape.make(length);
+    const Timing t = Time(shape, text);
+    std::printf("%zu chars: %.3f s, result %s\n  input starts: %s\n", text.size(), t.seconds,
+                t.result.c_str(), text.substr(0, 60).c_str());
+    return 0;
+  }
+  if (args.size() == 2 && args[0] == "--file") {
+    std::ifstream file{std::string(args[1]), std::ios::binary};
+    const std::string text{std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
+    const Shape shape{"file", [&](std::size_t) { return text; }};
+    const Timing t = Time(shape, text);
+    std::printf("%zu chars: %.3f s, result %s\n", text.size(), t.seconds, t.result.c_str());
     return 0;
   }
   std::vector<std::size_t> lengths;
