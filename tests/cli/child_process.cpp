@@ -61,23 +61,23 @@ void Check(int rc, const char* what) {
   if (rc != 0) throw std::runtime_error(std::string(what) + ": " + std::strerror(rc));
 }
 
-std::vector<std::string> ChildEnvironment(const ChildSpec& spec) {
+std::vector<std::string> ChildEnvironment(const ChildSpec& request) {
   bool setsLcAll = false;
-  for (const auto& [name, value] : spec.env)
+  for (const auto& [name, value] : request.env)
     setsLcAll = setsLcAll || name == "LC_ALL";
   std::vector<std::string> env;
   for (char** e = environ; *e != nullptr; ++e) {
     const std::string entry(*e);
     const std::string name = entry.substr(0, entry.find('='));
     bool replaced = false;
-    for (const auto& [n, v] : spec.env)
+    for (const auto& [n, v] : request.env)
       replaced = replaced || n == name;
     if (setsLcAll && (name == "LANG" || name == "LANGUAGE" || name.starts_with("LC_"))) {
       replaced = true;
     }
     if (!replaced) env.push_back(entry);
   }
-  for (const auto& [name, value] : spec.env)
+  for (const auto& [name, value] : request.env)
     env.push_back(name + "=" + value);
   return env;
 }
@@ -108,15 +108,15 @@ Terminal OpenTerminal() {
 
 // Starts `program` with the three given descriptors as its standard input,
 // output and error.
-pid_t Spawn(const std::string& program, const ChildSpec& spec, int in, int out, int err) {
+pid_t Spawn(const std::string& program, const ChildSpec& request, int in, int out, int err) {
   posix_spawn_file_actions_t actions;
   Check(::posix_spawn_file_actions_init(&actions), "file actions");
   Check(::posix_spawn_file_actions_adddup2(&actions, in, STDIN_FILENO), "dup2 stdin");
   Check(::posix_spawn_file_actions_adddup2(&actions, out, STDOUT_FILENO), "dup2 stdout");
   Check(::posix_spawn_file_actions_adddup2(&actions, err, STDERR_FILENO), "dup2 stderr");
   std::vector<std::string> argTexts{program};
-  argTexts.insert(argTexts.end(), spec.args.begin(), spec.args.end());
-  std::vector<std::string> envTexts = ChildEnvironment(spec);
+  argTexts.insert(argTexts.end(), request.args.begin(), request.args.end());
+  std::vector<std::string> envTexts = ChildEnvironment(request);
   std::vector<char*> argv = Pointers(argTexts);
   std::vector<char*> envp = Pointers(envTexts);
   pid_t pid = 0;
@@ -139,18 +139,18 @@ int WaitFor(pid_t pid, int* termSignal = nullptr) {
 
 }  // namespace
 
-ChildResult RunChild(const std::string& program, const ChildSpec& spec) {
+ChildResult RunChild(const std::string& program, const ChildSpec& request) {
   ::signal(SIGPIPE, SIG_IGN);  // a child that stops reading must not end the test
   Pipe in = MakePipe();
   Pipe out = MakePipe();
   Pipe err = MakePipe();
   Terminal terminal;
-  if (spec.terminalStdin) terminal = OpenTerminal();
-  if (spec.closedStdout) out.read.Reset();
+  if (request.terminalStdin) terminal = OpenTerminal();
+  if (request.closedStdout) out.read.Reset();
 
-  const int stdinSource = spec.terminalStdin ? terminal.slave.get() : in.read.get();
-  const int stderrTarget = spec.mergedStderr ? out.write.get() : err.write.get();
-  const pid_t pid = Spawn(program, spec, stdinSource, out.write.get(), stderrTarget);
+  const int stdinSource = request.terminalStdin ? terminal.slave.get() : in.read.get();
+  const int stderrTarget = request.mergedStderr ? out.write.get() : err.write.get();
+  const pid_t pid = Spawn(program, request, stdinSource, out.write.get(), stderrTarget);
   in.read.Reset();
   out.write.Reset();
   err.write.Reset();
@@ -158,9 +158,9 @@ ChildResult RunChild(const std::string& program, const ChildSpec& spec) {
 
   // What is written to the child: the plain input, or the typed input and an
   // end-of-file character at the start of a line.
-  std::string toWrite = spec.input;
+  std::string toWrite = request.input;
   int writeFd = in.write.get();
-  if (spec.terminalStdin) {
+  if (request.terminalStdin) {
     in.write.Reset();
     if (!toWrite.empty() && !toWrite.ends_with('\n')) toWrite += '\n';
     struct termios modes {};
@@ -173,7 +173,7 @@ ChildResult RunChild(const std::string& program, const ChildSpec& spec) {
   ChildResult result;
   std::size_t written = 0;
   bool writing = true;
-  if (toWrite.empty() && !spec.terminalStdin) {
+  if (toWrite.empty() && !request.terminalStdin) {
     in.write.Reset();
     writing = false;
   }
@@ -199,7 +199,7 @@ ChildResult RunChild(const std::string& program, const ChildSpec& spec) {
       if (n > 0) written += static_cast<std::size_t>(n);
       if ((n < 0 && errno != EAGAIN) || written == toWrite.size()) {
         writing = false;
-        if (!spec.terminalStdin) in.write.Reset();
+        if (!request.terminalStdin) in.write.Reset();
       }
     }
     for (int i = 0; i < 2; ++i) {
@@ -216,24 +216,24 @@ ChildResult RunChild(const std::string& program, const ChildSpec& spec) {
   return result;
 }
 
-ChildResult RunCli(const ChildSpec& spec) {
-  return RunChild(ZORVANE_CLI_PATH, spec);
+ChildResult RunCli(const ChildSpec& request) {
+  return RunChild(ZORVANE_CLI_PATH, request);
 }
 
 ChildResult RunCli(std::vector<std::string> args, std::string input) {
-  ChildSpec spec;
-  spec.args = std::move(args);
-  spec.input = std::move(input);
-  return RunCli(spec);
+  ChildSpec request;
+  request.args = std::move(args);
+  request.input = std::move(input);
+  return RunCli(request);
 }
 
 Conversation::Conversation(std::vector<std::string> args) {
   ::signal(SIGPIPE, SIG_IGN);
   Pipe in = MakePipe();
   Pipe out = MakePipe();
-  ChildSpec spec;
-  spec.args = std::move(args);
-  pid_ = Spawn(ZORVANE_CLI_PATH, spec, in.read.get(), out.write.get(), STDERR_FILENO);
+  ChildSpec request;
+  request.args = std::move(args);
+  pid_ = Spawn(ZORVANE_CLI_PATH, request, in.read.get(), out.write.get(), STDERR_FILENO);
   in_ = in.write.Release();
   out_ = out.read.Release();
 }

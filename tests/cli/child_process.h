@@ -32,13 +32,13 @@ struct ChildResult {
   bool timedOut = false;  // killed after the time limit
 };
 
-// Runs `program` with the spec and collects everything it writes. Standard
+// Runs `program` with the request and collects everything it writes. Standard
 // input, output and error are served together, so large inputs and outputs
 // cannot block each other.
-ChildResult RunChild(const std::string& program, const ChildSpec& spec);
+ChildResult RunChild(const std::string& program, const ChildSpec& request);
 
 // The zorvane-cli under test.
-ChildResult RunCli(const ChildSpec& spec);
+ChildResult RunCli(const ChildSpec& request);
 ChildResult RunCli(std::vector<std::string> args, std::string input = {});
 
 // A running zorvane-cli that is fed and read one line at a time.

@@ -136,10 +136,10 @@ TEST(CliTrace, WritesStagesToStandardErrorOnly) {
 }
 
 TEST(CliTrace, StagesComeBeforeTheirResult) {
-  ChildSpec spec;
-  spec.args = {"--trace", "1+2", "2*3"};
-  spec.mergedStderr = true;
-  const ChildResult r = RunCli(spec);
+  ChildSpec request;
+  request.args = {"--trace", "1+2", "2*3"};
+  request.mergedStderr = true;
+  const ChildResult r = RunCli(request);
   const std::size_t firstSum = r.out.find("(1+2)");
   const std::size_t firstResult = r.out.find("\n3\n");
   const std::size_t secondProduct = r.out.find("(2*3)");
@@ -168,11 +168,11 @@ TEST(CliTrace, BatchModeOutputIsUnchanged) {
 TEST(CliOutput, ClosedStandardOutputEndsWithStatusThree) {
   const std::vector<std::vector<std::string>> argLists{{"1+2"}, {"--help"}, {"--version"}, {}};
   for (const auto& args : argLists) {
-    ChildSpec spec;
-    spec.args = args;
-    spec.closedStdout = true;
-    spec.input = "1+2\n2*3\n";
-    const ChildResult r = RunCli(spec);
+    ChildSpec request;
+    request.args = args;
+    request.closedStdout = true;
+    request.input = "1+2\n2*3\n";
+    const ChildResult r = RunCli(request);
     SCOPED_TRACE(args.empty() ? std::string("batch") : args.front());
     EXPECT_EQ(r.termSignal, 0);
     EXPECT_EQ(r.exitCode, 3);
@@ -184,10 +184,10 @@ TEST(CliOutput, ClosedStandardOutputDuringLongBatch) {
   std::string input;
   for (int i = 0; i < 20000; ++i)
     input += "1+2\n";
-  ChildSpec spec;
-  spec.input = input;
-  spec.closedStdout = true;
-  const ChildResult r = RunCli(spec);
+  ChildSpec request;
+  request.input = input;
+  request.closedStdout = true;
+  const ChildResult r = RunCli(request);
   EXPECT_EQ(r.termSignal, 0);
   EXPECT_EQ(r.exitCode, 3);
 }

@@ -16,20 +16,20 @@ bool LocaleInstalled(const std::string& name) {
   if (const auto dot = wanted.find(".UTF-8"); dot != std::string::npos) {
     wanted.replace(dot, 6, ".utf8");
   }
-  ChildSpec spec;
-  spec.args = {"-a"};
-  const ChildResult r = RunChild("/usr/bin/locale", spec);
+  ChildSpec request;
+  request.args = {"-a"};
+  const ChildResult r = RunChild("/usr/bin/locale", request);
   return ("\n" + r.out).find("\n" + wanted + "\n") != std::string::npos;
 }
 
 std::string RunAll(const std::string& locale, bool fixE) {
-  ChildSpec spec;
-  spec.env = {{"LC_ALL", locale}};
-  if (fixE) spec.args.push_back("--fix-e");
+  ChildSpec request;
+  request.env = {{"LC_ALL", locale}};
+  if (fixE) request.args.push_back("--fix-e");
   for (const LocaleCase& c : LocaleCases()) {
-    if (c.fixE == fixE) spec.input += c.expression + "\n";
+    if (c.fixE == fixE) request.input += c.expression + "\n";
   }
-  const ChildResult r = RunCli(spec);
+  const ChildResult r = RunCli(request);
   EXPECT_EQ(r.exitCode, 0) << locale;
   return r.out;
 }
@@ -55,11 +55,11 @@ TEST_P(CliLocale, ResultsAreTheSameAsInTheCLocale) {
 }
 
 TEST_P(CliLocale, ArgumentsAreReadWithAPoint) {
-  ChildSpec spec;
-  spec.env = {{"LC_ALL", GetParam()}};
+  ChildSpec request;
+  request.env = {{"LC_ALL", GetParam()}};
   // "1,5" is no number in any locale: a comma is no token.
-  spec.args = {"1.5*2", "1,5*2", "--", "-1.25"};
-  const ChildResult r = RunCli(spec);
+  request.args = {"1.5*2", "1,5*2", "--", "-1.25"};
+  const ChildResult r = RunCli(request);
   EXPECT_EQ(r.out, "3\nerror\n-1.25\n");
   EXPECT_EQ(r.exitCode, 1);
 }

@@ -9,11 +9,11 @@ namespace zorvane::testing {
 namespace {
 
 ChildResult RunSession(std::string typed, std::vector<std::string> args = {}) {
-  ChildSpec spec;
-  spec.args = std::move(args);
-  spec.input = std::move(typed);
-  spec.terminalStdin = true;
-  return RunCli(spec);
+  ChildSpec request;
+  request.args = std::move(args);
+  request.input = std::move(typed);
+  request.terminalStdin = true;
+  return RunCli(request);
 }
 
 // Each entry is echoed as the log shows it: the expression, then "=" and the
