@@ -82,8 +82,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
       CheckSameAsExhaustive(input, options);
     }
     // Fix_E only changes the form of a result.
-    const bool bothNumbers = !results[0].empty() && results[0] != "error" &&
-                             !results[1].empty() && results[1] != "error";
+    const bool bothNumbers = !results[0].empty() && results[0] != "error" && !results[1].empty() &&
+                             results[1] != "error";
     Check(bothNumbers || results[0] == results[1], "Fix_E changes only the form of a result",
           results[0] + " / " + results[1]);
     if (bothNumbers)

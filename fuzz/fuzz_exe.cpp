@@ -93,8 +93,7 @@ void CheckNormalMode(const ExeInput& in, const ExeOutput& out) {
     return;
   }
   CheckLog(*out.output, in.input, in.output, in.fixE);
-  Check(*out.output == in.input + "\r\n=" + result +
-                           (in.output.empty() ? "" : "\r\n" + in.output),
+  Check(*out.output == in.input + "\r\n=" + result + (in.output.empty() ? "" : "\r\n" + in.output),
         "EXE logs what EvaluateText gives", result);
   Check(!out.input, "the Input Box keeps the expression");
   Check(out.selection.start == 0 && out.selection.end == in.input.size(),
@@ -105,8 +104,7 @@ void CheckNormalMode(const ExeInput& in, const ExeOutput& out) {
 void CheckFunctionMode(const ExeInput& in, const ExeOutput& out, bool wellFormedState) {
   if (in.formula.find(',') != std::string::npos) {
     Check(out.output.has_value(), "a formula with a comma gives an error entry");
-    Check(*out.output ==
-              in.input + "\r\n=error" + (in.output.empty() ? "" : "\r\n" + in.output),
+    Check(*out.output == in.input + "\r\n=error" + (in.output.empty() ? "" : "\r\n" + in.output),
           "a formula with a comma logs the Input Box text and error", *out.output);
     Check(out.formulaState == in.formulaState, "a failed function mode keeps the state");
     Check(out.input && out.input->empty(), "function mode empties the Input Box");
@@ -137,8 +135,7 @@ void CheckFunctionMode(const ExeInput& in, const ExeOutput& out, bool wellFormed
   std::string formula = in.formulaState.substr(comma + 1);
   if (!pending.starts_with("a")) {
     const std::size_t equals = in.input.find('=');
-    const std::string value =
-        equals == std::string::npos ? in.input : in.input.substr(equals + 1);
+    const std::string value = equals == std::string::npos ? in.input : in.input.substr(equals + 1);
     formula = Replace(formula, pending, "(" + value + ")");
   }
   const int lowest = LowestVariable(formula);
@@ -177,10 +174,18 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   in.output = parts[2];
   const int stateKind = (flags >> 3) & 3;
   switch (stateKind) {
-    case 0: in.formulaState = "a," + in.formula; break;
-    case 1: in.formulaState = Variable(digit) + "," + in.formula; break;
-    case 2: in.formulaState = "a"; break;
-    default: in.formulaState = parts[3]; break;
+    case 0:
+      in.formulaState = "a," + in.formula;
+      break;
+    case 1:
+      in.formulaState = Variable(digit) + "," + in.formula;
+      break;
+    case 2:
+      in.formulaState = "a";
+      break;
+    default:
+      in.formulaState = parts[3];
+      break;
   }
 
   const ExeOutput out = zorvane::RunExe(in);

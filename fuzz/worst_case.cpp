@@ -79,13 +79,15 @@ Maker Run(std::string head, char fill, std::string foot) {
 Maker LeftTree(std::string tail) {
   return [=](std::size_t length) {
     const std::size_t k = (length - 1) / (1 + tail.size() + 1);
-    return Pad(std::string(k, '(') + "1" + [&] {
-      std::string s;
-      for (std::size_t i = 0; i < k; ++i)
-        s += tail + ")";
-      return s;
-    }(),
-               length);
+    return Pad(
+        std::string(k, '(') + "1" +
+            [&] {
+              std::string s;
+              for (std::size_t i = 0; i < k; ++i)
+                s += tail + ")";
+              return s;
+            }(),
+        length);
   };
 }
 
@@ -206,13 +208,13 @@ int main(int argc, char** argv) {
     const std::size_t length = std::strtoul(std::string(args[2]).c_str(), nullptr, 10);
     const std::string text = shape->make(length);
     const Timing t = Time(*shape, text);
-    std::printf("%s %zu chars: %.3f s, result %s\n  input starts: %s\n", shape->name,
-                text.size(), t.seconds, t.result.c_str(), text.substr(0, 60).c_str());
+    std::printf("%s %zu chars: %.3f s, result %s\n  input starts: %s\n", shape->name, text.size(),
+                t.seconds, t.result.c_str(), text.substr(0, 60).c_str());
     return 0;
   }
   if (args.size() == 5 && args[0] == "--repeat") {
-    const Shape shape{"repeat", Repeat(std::string(args[1]), std::string(args[2]),
-                                       std::string(args[3]))};
+    const Shape shape{"repeat",
+                      Repeat(std::string(args[1]), std::string(args[2]), std::string(args[3]))};
     const std::size_t length = std::strtoul(std::string(args[4]).c_str(), nullptr, 10);
     const std::string text = shape.make(length);
     const Timing t = Time(shape, text);
