@@ -94,7 +94,8 @@ std::string ZeroFraction(int digits) {
 std::string LongExponent(int terms) {
   const std::string term = "1E" + Repeat("0", 101);
   std::string text = term;
-  for (int i = 1; i < terms; ++i) text += "*" + term;
+  for (int i = 1; i < terms; ++i)
+    text += "*" + term;
   return text;
 }
 
@@ -103,7 +104,8 @@ std::string LongExponent(int terms) {
 std::string HugeExponentOne(int terms) {
   const std::string term = "1^" + Repeat("9", 101);
   std::string text = term;
-  for (int i = 1; i < terms; ++i) text += "+" + term;
+  for (int i = 1; i < terms; ++i)
+    text += "+" + term;
   return text;
 }
 
