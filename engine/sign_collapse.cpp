@@ -23,13 +23,19 @@ constexpr std::array<Rule, 7> kCollapseRules{{
     {"+-", "-"},
 }};
 
-// True when some pair of neighbours matches one of the seven rules; most texts
-// hold none, and one scan is cheaper than seven.
-bool HasCollapsiblePair(std::string_view text) {
+// Which of the seven rules find a pair in `text`, one bit per rule from rule 0
+// up; most texts hold none, and one scan is cheaper than seven.
+unsigned RulesWithAPair(std::string_view text, unsigned firstRule) {
+  unsigned rules = 0;
   for (std::size_t i = 1; i < text.size(); ++i) {
-    if (IsCollapsiblePair(text[i - 1], text[i])) return true;
+    if (!IsCollapsiblePair(text[i - 1], text[i])) continue;
+    for (unsigned r = firstRule; r < kCollapseRules.size(); ++r) {
+      if (text[i - 1] == kCollapseRules[r].from[0] && text[i] == kCollapseRules[r].from[1]) {
+        rules |= 1u << r;
+      }
+    }
   }
-  return false;
+  return rules;
 }
 
 bool HasSignPair(std::string_view text) {
@@ -64,10 +70,15 @@ std::size_t ApplyRule(std::string& text, std::size_t begin, std::size_t end, con
 }  // namespace
 
 std::size_t CollapseSignsInRange(std::string& text, std::size_t begin, std::size_t end) {
-  if (!HasCollapsiblePair(std::string_view(text).substr(begin, end - begin))) return end;
+  // A rule without a pair changes nothing; the pairs are looked for again only
+  // after a rule has changed the text, since it may have made new ones.
+  unsigned pending = RulesWithAPair(std::string_view(text).substr(begin, end - begin), 0);
   std::size_t newEnd = end;
-  for (const Rule& rule : kCollapseRules)
-    newEnd = ApplyRule(text, begin, newEnd, rule);
+  for (unsigned r = 0; pending != 0 && r < kCollapseRules.size(); ++r) {
+    if ((pending & (1u << r)) == 0) continue;
+    newEnd = ApplyRule(text, begin, newEnd, kCollapseRules[r]);
+    pending = RulesWithAPair(std::string_view(text).substr(begin, newEnd - begin), r + 1);
+  }
   text.erase(newEnd, end - newEnd);
   return newEnd;
 }

@@ -50,10 +50,12 @@ constexpr PairTable kForbiddenPairTable = MakePairTable();
 // Replaces every multi-character token by `letter`: EXP's code first, so that
 // its digits are never taken for a number, then the names, then PI.
 std::string ReplaceWordTokens(std::string_view text, std::string_view letter) {
-  std::string out = ReplaceAll(text, kExpCode, letter);
+  std::string out(text);
+  ReplaceAllShrinking(out, kExpCode, letter);
   for (const FunctionName& f : kFunctionNames)
-    out = ReplaceAll(out, f.name, letter);
-  return ReplaceAll(out, "PI", letter);
+    ReplaceAllShrinking(out, f.name, letter);
+  ReplaceAllShrinking(out, "PI", letter);
+  return out;
 }
 
 char CharClass(char c) {
@@ -196,10 +198,11 @@ bool NoFractionBelowRange(std::string_view text) {
 }  // namespace
 
 std::string ClassString(std::string_view text) {
-  std::string classes = ReplaceAll(text, kExpCode, "a");
+  std::string classes(text);
+  ReplaceAllShrinking(classes, kExpCode, "a");
   for (const FunctionName& f : kFunctionNames)
-    classes = ReplaceAll(classes, f.name, "a");
-  classes = ReplaceAll(classes, "PI", "f");
+    ReplaceAllShrinking(classes, f.name, "a");
+  ReplaceAllShrinking(classes, "PI", "f");
   // The remaining tokens are single characters; letters put in above stay.
   for (char& c : classes)
     c = CharClass(c);
@@ -218,9 +221,29 @@ bool CheckSyntax(std::string& text) {
 }
 
 void SubstituteFunctionCodes(std::string& text) {
-  for (const FunctionName& f : kFunctionNames)
-    text = ReplaceAll(text, f.name, f.code);
-  text = ReplaceAll(text, "PI", kPi);
+  // After the check every letter belongs to a token and no name can be found
+  // across two tokens, so one pass from the left gives the same text as
+  // replacing the names one after the other.
+  if (text.find_first_of("SCTALP") == std::string::npos) return;
+  std::string coded;
+  coded.reserve(text.size() * 2);
+  for (std::size_t i = 0; i < text.size();) {
+    const std::string_view rest = std::string_view(text).substr(i);
+    const FunctionName* name = nullptr;
+    for (const FunctionName& f : kFunctionNames) {
+      if (rest.starts_with(f.name)) name = &f;
+    }
+    if (name != nullptr) {
+      coded.append(name->code);
+      i += name->name.size();
+    } else if (rest.starts_with("PI")) {
+      coded.append(kPi);
+      i += 2;
+    } else {
+      coded.push_back(text[i++]);
+    }
+  }
+  text = std::move(coded);
 }
 
 }  // namespace zorvane

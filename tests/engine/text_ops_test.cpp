@@ -98,3 +98,33 @@ TEST(NumberText, PrintsThreeDigitExponents) {
 
 }  // namespace
 }  // namespace zorvane
+
+#include <random>
+
+#include "engine/sign_collapse.h"
+
+namespace zorvane {
+namespace {
+
+TEST(SignCollapse, EqualsTheSevenReplacementsInTurn) {
+  const char* const rules[][2] = {{"++", "+"}, {"-+", "-"}, {"/+", "/"}, {"*+", "*"},
+                                  {"--", "+"}, {"(+", "("}, {"+-", "-"}};
+  const std::string alphabet = "+-*/(1e";
+  std::mt19937 random(7);
+  for (int i = 0; i < 50000; ++i) {
+    std::string text;
+    const int length = static_cast<int>(random() % 12);
+    for (int k = 0; k < length; ++k)
+      text += alphabet[random() % alphabet.size()];
+    std::string expected = text;
+    for (const auto& rule : rules)
+      expected = ReplaceAll(expected, rule[0], rule[1]);
+    std::string collapsed = text;
+    const bool changed = CollapseSigns(collapsed);
+    EXPECT_EQ(changed, collapsed != text) << text;
+    ASSERT_EQ(collapsed, expected) << text;
+  }
+}
+
+}  // namespace
+}  // namespace zorvane
