@@ -13,6 +13,7 @@
 #include <QTest>
 #include <QTimer>
 #include <QWindow>
+#include <clocale>
 #include <functional>
 
 #include "dialog_units.h"
@@ -107,6 +108,25 @@ TEST(Widgets, EnterEvaluatesAndKeepsTheExpressionSelected) {
     w.Key(Qt::Key_Enter);  // the keypad's Enter too; no line break is inserted
     EXPECT_EQ(w.Output()->toPlainText(), QStringLiteral("2*(1+SIN30\n=3\n2*(1+SIN30\n=3"));
     EXPECT_EQ(w.Input()->blockCount(), 1);
+  });
+}
+
+// Run again by ctest under a comma-decimal and a Japanese locale: QApplication
+// takes the process locale from the environment, and results must not change.
+TEST(Widgets, DecimalResultsWhateverTheLocale) {
+  const QByteArray wanted = qgetenv("LC_ALL");
+  if (wanted.startsWith("de_DE")) {
+    ASSERT_STREQ(std::localeconv()->decimal_point, ",") << "the German locale did not take";
+  }
+  RunMainWindow([](Window& w) {
+    for (const char* typed : {"1.5+1.25", "1/3", "2^0.5", "1e-5*3", "12345.678"}) {
+      w.Click(1010);  // Clear input
+      w.Type(typed);
+      w.Key(Qt::Key_Return);
+    }
+    EXPECT_EQ(w.Output()->toPlainText(),
+              QStringLiteral("12345.678\n=12345.678\n1E-5*3\n=0.00003\n2^0.5\n=1.414213562\n"
+                             "1/3\n=0.3333333333\n1.5+1.25\n=2.75"));
   });
 }
 
