@@ -32,10 +32,6 @@ std::string Normalise(std::string_view typed) {
   return text;
 }
 
-}  // namespace
-
-namespace {
-
 Outcome Run(std::string_view display, std::string_view working, const Options& options,
             const TraceSink* trace, bool exhaustive) {
   std::string text = Normalise(working);

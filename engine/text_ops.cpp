@@ -5,10 +5,10 @@
 namespace zorvane {
 
 std::string ReplaceAll(std::string_view text, std::string_view from, std::string_view to) {
-  std::string out;
   if (from.empty()) return std::string(text);
   std::size_t pos = text.find(from);
   if (pos == std::string_view::npos) return std::string(text);
+  std::string out;
   out.reserve(text.size());
   std::size_t done = 0;
   while (pos != std::string_view::npos) {
