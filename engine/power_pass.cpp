@@ -11,10 +11,6 @@ bool IsPowerOrCode(char c) {
   return c == '^' || c == ']';
 }
 
-bool DigitOrPoint(char c) {
-  return IsDigit(c) || c == '.';
-}
-
 // The exponent is not yet a number: "F" or "(" follows the "^", or follows a
 // sign that follows it.
 bool ExponentPending(std::string_view text, std::size_t caret) {

@@ -10,10 +10,6 @@
 namespace zorvane {
 namespace {
 
-bool DigitOrPoint(char c) {
-  return IsDigit(c) || c == '.';
-}
-
 // Only numbers and the four operators, the character after an "e" not looked at.
 bool GroupReadyByCharacters(std::string_view content) {
   for (std::size_t i = 0; i < content.size(); ++i) {

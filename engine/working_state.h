@@ -90,6 +90,10 @@ enum class PassStep {
   Failed,   // the evaluation ends with "error"
 };
 
+inline bool DigitOrPoint(char c) {
+  return IsDigit(c) || c == '.';
+}
+
 inline bool IsSign(char c) {
   return c == '+' || c == '-';
 }

@@ -17,6 +17,7 @@
 #include <string>
 #include <vector>
 
+#include "both_dialogs.h"
 #include "dialog_units.h"
 #include "dialog_window.h"
 #include "qt_platform.h"
@@ -82,12 +83,9 @@ std::string Report(const std::vector<std::string>& clipped) {
 }
 
 TEST(Captions, FitInTheMainWindowAndTheAboutBox) {
-  QtPlatform platform;
-  window::CMainDlg main(platform);
-  window::CAboutDlg about(platform);
-  DialogWindow mainWindow(platform, main, *res::FindDialogTemplate(res::IDD_MAIN), nullptr);
-  DialogWindow aboutWindow(platform, about, *res::FindDialogTemplate(res::IDD_ABOUT),
-                           mainWindow.Widget());
+  BothDialogs dialogs;
+  DialogWindow& mainWindow = dialogs.mainWindow;
+  DialogWindow& aboutWindow = dialogs.aboutWindow;
   for (QDialog* dialog : {mainWindow.Widget(), aboutWindow.Widget()}) {
     const std::vector<std::string> clipped = ClippedCaptions(*dialog);
     EXPECT_TRUE(clipped.empty()) << dialog->font().family().toStdString() << " "

@@ -12,6 +12,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 
+#include "both_dialogs.h"
 #include "dialog_window.h"
 #include "qt_platform.h"
 #include "resources/dialogs/resource_ids.h"
@@ -68,12 +69,9 @@ int LightnessAt(const QImage& image, const QWidget& widget, QPoint offset = {}) 
 
 TEST(Palette, ADarkSchemeReachesEveryPartOfBothDialogs) {
   PaletteScope dark(DarkPalette());
-  QtPlatform platform;
-  window::CMainDlg main(platform);
-  window::CAboutDlg about(platform);
-  DialogWindow mainWindow(platform, main, *res::FindDialogTemplate(res::IDD_MAIN), nullptr);
-  DialogWindow aboutWindow(platform, about, *res::FindDialogTemplate(res::IDD_ABOUT),
-                           mainWindow.Widget());
+  BothDialogs dialogs;
+  DialogWindow& mainWindow = dialogs.mainWindow;
+  DialogWindow& aboutWindow = dialogs.aboutWindow;
 
   QDialog& dialog = *mainWindow.Widget();
   auto* input = dialog.findChild<QPlainTextEdit*>(QStringLiteral("control1001"));
