@@ -11,6 +11,7 @@
 
 #include "cli/command_line.h"
 #include "engine/evaluate.h"
+#include "zorvane_facts.h"
 
 namespace {
 

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "tests/cli/child_process.h"
+#include "zorvane_facts.h"
 
 namespace zorvane::testing {
 namespace {
