@@ -49,7 +49,9 @@ LineEditor::LineEditor(const char* program, std::filesystem::path historyFile)
   // Ctrl+C reaches the editor as a key, which drops the line, instead of
   // ending the program.
   el_set(el, EL_SETTY, "-d", "-isig", nullptr);
-  el_set(el, EL_ADDFN, "zorvane-drop-line", "Drop the line being typed", DropLine);
+  // The wide form keeps the two names as given; the narrow one copies them
+  // and never frees the copies.
+  el_wset(el, EL_ADDFN, L"zorvane-drop-line", L"Drop the line being typed", DropLine);
   el_set(el, EL_BIND, "^C", "zorvane-drop-line", nullptr);
   el_source(el, nullptr);  // the user's ~/.editrc
 }
