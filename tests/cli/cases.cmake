@@ -22,9 +22,10 @@ cli_case(arguments.unknown_option ARGS 1+2 --DEG OUT "" STATUS 2
 cli_case(arguments.usage_error_reads_no_input ARGS --deg=1 IN "1+2\n" OUT "" STATUS 2
   ERR_MATCH "^zorvane-cli: unknown option '--deg=1'\n")
 
-cli_case(help ARGS 1+2 --help
-  OUT_FILE help.out)
-cli_case(help_short ARGS -h OUT_FILE help.out)
+# Help names every option and evaluates nothing.
+set(help_text "^Usage: zorvane-cli .*--deg.*--fix-e.*--trace.*--explain.*--help.*--version.*--  ")
+cli_case(help ARGS 1+2 --help OUT_MATCH "${help_text}")
+cli_case(help_short ARGS 1/0 -h OUT_MATCH "${help_text}")
 cli_case(version ARGS --version OUT "zorvane-cli ${VERSION}\n")
 
 # Standard input: exactly one line out per line in (CR LF, blank lines, NUL,

@@ -4,7 +4,8 @@
 cmake_minimum_required(VERSION 3.25)
 
 # cli_case(<name> [ARGS <argument>...] [IN <text> | IN_FILE <file>]
-#          [OUT <text> | OUT_FILE <file>] [ERR <text> | ERR_MATCH <regex>]
+#          [OUT <text> | OUT_FILE <file> | OUT_MATCH <regex>]
+#          [ERR <text> | ERR_MATCH <regex>]
 #          [STATUS <exit status>] [FULL_OUTPUT])
 # Without IN or IN_FILE standard input is empty; without ERR or ERR_MATCH
 # standard error must be empty; STATUS defaults to 0. FULL_OUTPUT sends
@@ -14,7 +15,7 @@ function(cli_case name)
     return()
   endif()
   cmake_parse_arguments(PARSE_ARGV 1 arg "FULL_OUTPUT;DISABLED"
-    "IN;IN_FILE;OUT;OUT_FILE;ERR;ERR_MATCH;STATUS" "ARGS")
+    "IN;IN_FILE;OUT;OUT_FILE;OUT_MATCH;ERR;ERR_MATCH;STATUS" "ARGS")
   set(input /dev/null)
   if(DEFINED arg_IN)
     set(input ${WORK}/${name}.in)
@@ -42,6 +43,9 @@ function(cli_case name)
   endif()
   if(DEFINED arg_OUT AND NOT out STREQUAL arg_OUT)
     string(APPEND faults "standard output:\n[${out}]\nexpected:\n[${arg_OUT}]\n")
+  endif()
+  if(DEFINED arg_OUT_MATCH AND NOT out MATCHES "${arg_OUT_MATCH}")
+    string(APPEND faults "standard output:\n[${out}]\ndoes not match: ${arg_OUT_MATCH}\n")
   endif()
   if(DEFINED arg_ERR_MATCH)
     if(NOT err MATCHES "${arg_ERR_MATCH}")
