@@ -12,10 +12,13 @@
 
 #include "cli/command_line.h"
 #include "cli/line_editor.h"
-#include "cli/trace_text.h"
-#include "engine/evaluate.h"
+#include "cli/output.h"
+#include "cli/session.h"
 
 namespace {
+
+using zorvane::cli::Session;
+using zorvane::cli::WriteAll;
 
 constexpr int kExitOk = 0;
 constexpr int kExitSomeError = 1;
@@ -41,12 +44,6 @@ constexpr std::string_view kUsage =
     "Exit status: 0 when no evaluation failed, 1 when any gave \"error\",\n"
     "2 for a usage error, 3 when the output could not be written.\n";
 
-// Writes everything or reports failure (a closed pipe, a full disk).
-bool WriteAll(std::FILE* stream, std::string_view text) {
-  if (std::fwrite(text.data(), 1, text.size(), stream) != text.size()) return false;
-  return std::fflush(stream) == 0;
-}
-
 // Says once on standard error that the output failed, and gives the status.
 int OutputFailed() {
   const int error = errno;
@@ -54,44 +51,6 @@ int OutputFailed() {
            std::string("zorvane-cli: cannot write the output: ") + std::strerror(error) + "\n");
   return kExitOutput;
 }
-
-struct Session {
-  zorvane::Options options;
-  bool trace = false;
-  bool explain = false;
-  bool anyError = false;
-  bool inputStarted = false;  // standard input has been read from
-
-  std::string Evaluate(const std::string& typed) {
-    const std::string input = zorvane::cli::ToCapitals(typed);
-    std::string reason;
-    const bool tracing = trace;
-    const zorvane::TraceSink sink = [&reason, tracing](std::string_view stage,
-                                                       std::string_view text) {
-      if (stage == "error") {
-        reason = text;
-      } else if (tracing) {
-        WriteAll(stderr, zorvane::cli::TraceLine(stage, text));
-      }
-    };
-    zorvane::Outcome outcome =
-        zorvane::Evaluate(input, input, options, trace || explain ? &sink : nullptr);
-    if (outcome.kind != zorvane::OutcomeKind::Error) return std::move(outcome.text);
-    anyError = true;
-    std::string note;
-    if (outcome.tooLong) {
-      note = "an expression of " + std::to_string(typed.size()) +
-             " characters was too long to work out";
-    }
-    if (trace || explain) {
-      if (reason.empty()) reason = note.empty() ? "no reason given" : note;
-      WriteAll(stderr, zorvane::cli::ReasonLine(reason));
-    } else if (!note.empty()) {
-      WriteAll(stderr, "zorvane-cli: " + note + "; gave \"error\"\n");
-    }
-    return std::move(outcome.text);
-  }
-};
 
 bool ReadLine(std::istream& in, std::string& line) {
   if (!std::getline(in, line)) return false;
