@@ -1,7 +1,7 @@
 // Start-up, the options and the auxiliary commands on the fake platform.
 #include <gtest/gtest.h>
 
-#include "main_window.h"
+#include "tests/fake_platform/main_window.h"
 #include "window/main_app.h"
 
 namespace zorvane::test {

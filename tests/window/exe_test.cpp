@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "main_window.h"
+#include "tests/fake_platform/main_window.h"
 
 namespace zorvane::test {
 namespace {

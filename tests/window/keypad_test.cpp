@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "main_window.h"
+#include "tests/fake_platform/main_window.h"
 #include "window/keypad.h"
 
 namespace zorvane::test {
