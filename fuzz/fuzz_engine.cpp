@@ -54,11 +54,9 @@ void CheckResult(std::string_view result, bool fixE) {
 // The new log is an entry ending in "\r\n=" and a result, with the old log whole
 // below it.
 void CheckLog(std::string_view log, std::string_view oldLog, bool fixE) {
-  const std::size_t tail = oldLog.empty() ? 0 : oldLog.size() + 2;
-  Check(log.size() >= tail &&
-            log.substr(log.size() - tail) == (oldLog.empty() ? "" : "\r\n" + std::string(oldLog)),
-        "the old log stands whole below the new entry", log);
-  const std::string_view entry = log.substr(0, log.size() - tail);
+  const std::string below = oldLog.empty() ? "" : "\r\n" + std::string(oldLog);
+  Check(log.ends_with(below), "the old log stands whole below the new entry", log);
+  const std::string_view entry = log.substr(0, log.size() - below.size());
   const std::size_t mark = entry.rfind("\r\n=");
   Check(mark != std::string_view::npos, "the entry holds \"\\r\\n=\"", entry);
   CheckResult(entry.substr(mark + 3), fixE);
