@@ -98,6 +98,7 @@ TEST(MainWindow, Paste) {
       w.Click(1028);
       EXPECT_EQ(w.Input().text, row.expected);
       EXPECT_EQ(w.Input().Caret(), row.caret);
+      EXPECT_EQ(w.Input().placedOutside, 0);
       EXPECT_EQ(w.focused, 1001);
       EXPECT_EQ(w.Output().text, row.log);
       EXPECT_EQ(w.Output().anchor, row.start);
