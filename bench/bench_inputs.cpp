@@ -111,6 +111,11 @@ std::string HugeExponentOne(int terms) {
 
 }  // namespace
 
+std::function<std::string(int count)> Pattern(std::string head, std::string unit, std::string foot,
+                                              std::string close) {
+  return [=](int count) { return head + Repeat(unit, count) + foot + Repeat(close, count); };
+}
+
 const std::vector<Shape>& Shapes() {
   static const std::vector<Shape> shapes{
       {"flat_sum", FlatSum},
@@ -134,6 +139,62 @@ const std::vector<Shape>& Shapes() {
   return shapes;
 }
 
+const std::vector<Shape>& SurveyShapes() {
+  static const std::vector<Shape> shapes{
+      {"decimal_sum", Pattern("1.25", "+1.25", "")},
+      {"quotient", Pattern("1", "/1", "")},
+      {"precedence", Pattern("1", "+2*3-4/5", "")},
+      {"products_then_sums", Pattern("1", "*1*1*1*1+1", "")},
+      {"groups", Pattern("(1)", "+(1)", "")},
+      {"group_sums", Pattern("(1+1)", "*(1+1)", "")},
+      {"nest_mixed_brackets", Pattern("", "[{(", "1", ")}]")},
+      {"nest_sum_right", Pattern("", "(1+", "1", ")")},
+      {"nest_negated", Pattern("", "-(", "1", ")")},
+      {"nest_function", Pattern("", "SIN(", "1", ")")},
+      {"power_chain_ones", Pattern("1", "^1", "")},
+      {"power_chain_groups", Pattern("(1)", "^(1)", "")},
+      {"power_chain_neg", Pattern("1", "^-1", "")},
+      {"power_sum", Pattern("2^2", "+2^2", "")},
+      {"power_pre_check", Pattern("1.0000001^99999", "+1.0000001^99999", "")},
+      {"power_of_function", Pattern("2^SIN1", "+2^SIN1", "")},
+      {"function_chain_sin", Pattern("", "SIN", "1")},
+      {"function_chain_atn", Pattern("", "ATN", "1")},
+      {"function_chain_exp", Pattern("", "EXP", "0")},
+      {"function_sum_bare", Pattern("SIN1", "+COS1", "")},
+      {"function_group_sum", Pattern("SIN(1)", "+LOG(2)", "")},
+      {"function_power", Pattern("SIN(1)^2", "+SIN(1)^2", "")},
+      {"exp_sum", Pattern("EXP(0)", "+EXP(0)", "")},
+      {"exponent_of_zeros", Pattern("1E", "0", "1")},
+      {"long_exponent_neg", Pattern("1E-", "0", "1")},
+      {"long_exponent_nines", Pattern("1E", "9", "")},
+      {"exponent_sum", Pattern("1E1", "+1E1", "")},
+      {"exponent_product", Pattern("1E1", "*1E-1", "")},
+      {"exponent_groups", Pattern("(1E1)", "+(1E1)", "")},
+      {"many_e_marks", Pattern("1", "E1", "")},
+      {"e_marks_alone", Pattern("", "E", "")},
+      {"long_fraction_fives", Pattern("1.", "5", "")},
+      {"long_zero_fraction", Pattern("0.", "0", "1")},
+      {"long_integer_fraction", Pattern(Repeat("9", 101) + ".", "9", "")},
+      {"long_integer", Pattern("", "1", "")},
+      {"long_fraction_sum", Pattern("0.", "1", "+0.1")},
+      {"sign_pairs", Pattern("1", "+-", "2")},
+      {"sign_run", Pattern("1", "-", "2")},
+      {"sign_run_plus", Pattern("1", "+", "2")},
+      {"signs_before_groups", Pattern("1", "-(-1)", "")},
+      {"blanks", Pattern("1", " + 1", "")},
+      {"line_breaks", Pattern("1", "+\r\n1", "")},
+      {"blank_run", Pattern("1+", " ", "1")},
+      {"open_brackets", Pattern("", "(", "")},
+      {"close_brackets", Pattern("", ")", "")},
+      {"empty_groups", Pattern("", "( )", "")},
+      {"unknown_letters", Pattern("", "Z", "")},
+      {"points", Pattern("1", ".1", "")},
+      {"formula_sum", Pattern("X0", "+X0", ""), false, true},
+      {"formula_product", Pattern("X0", "*X0", ""), false, true},
+  };
+  return shapes;
+}
+
 std::string OfLength(const Shape& shape, std::size_t length) {
   // The length grows with the count; find the largest count that fits.
   int low = 1;
@@ -148,8 +209,10 @@ std::string OfLength(const Shape& shape, std::size_t length) {
 }
 
 const Shape* FindShape(std::string_view name) {
-  for (const Shape& shape : Shapes()) {
-    if (shape.name == name) return &shape;
+  for (const auto* shapes : {&Shapes(), &SurveyShapes()}) {
+    for (const Shape& shape : *shapes) {
+      if (shape.name == name) return &shape;
+    }
   }
   return nullptr;
 }

@@ -1,25 +1,31 @@
 #pragma once
 
-// Invariant checks shared by the fuzz targets. A violated invariant prints what
-// was expected and aborts, so that libFuzzer keeps the input as a crash.
+// A violated invariant prints what was expected and the text (as a C string
+// literal, to paste into a test) and aborts, so that libFuzzer keeps the input.
 
+#include <cstdio>
+#include <cstdlib>
 #include <string_view>
 
 namespace zorvane::fuzz {
 
-[[noreturn]] void Fail(const char* what, std::string_view detail);
-
-inline void Check(bool ok, const char* what, std::string_view detail = {}) {
-  if (!ok) Fail(what, detail);
+[[noreturn]] inline void Fail(const char* what, std::string_view text) {
+  std::fprintf(stderr, "\nINVARIANT VIOLATED: %s\n  text: \"", what);
+  for (const char c : text.substr(0, 2000)) {
+    const auto u = static_cast<unsigned char>(c);
+    if (c == '"' || c == '\\')
+      std::fprintf(stderr, "\\%c", c);
+    else if (u >= 0x20 && u < 0x7f)
+      std::fputc(c, stderr);
+    else
+      std::fprintf(stderr, "\\x%02x\"\"", u);
+  }
+  std::fprintf(stderr, "\"%s\n", text.size() > 2000 ? " ..." : "");
+  std::abort();
 }
 
-// A result text as the log shows it after "=": "error", or a number in one of the
-// result forms: an optional "-", digits with an optional point ("12.5", ".5",
-// "-.5"), optionally followed by "E", a sign and two digits, or three digits for
-// exponents of 100 and more (exponent form has one digit before the point).
-bool IsResultText(std::string_view text);
-
-// The same, without "error".
-bool IsNumberResult(std::string_view text);
+inline void Check(bool ok, const char* what, std::string_view text = {}) {
+  if (!ok) Fail(what, text);
+}
 
 }  // namespace zorvane::fuzz

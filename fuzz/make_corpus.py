@@ -7,6 +7,7 @@ fault are kept in corpus/<target>/ by hand (named regress-*)."""
 
 import hashlib
 import os
+import random
 
 HERE = os.path.dirname(os.path.abspath(__file__))
 
@@ -29,6 +30,7 @@ EXPRESSIONS = [
     "12345.678", "1/3", "2/3", "10/3", "100/3", "31/3", "1/300", "123456789", "9999999999",
     "10000000000", "-12.5", "-0.5", "-0.00123", "0.000123", "0.0000000001", "0.00000000015",
     "0.0000123456789", "SQR2", "1E100", "-0", "+3", "1E-101*1", "LN0", "LOG-1", "SQR-1",
+    "EXP(1000)", "0.999^100000",
 ]
 
 # Function mode: (input, formula, state) with the pending variable, if any.
@@ -41,6 +43,35 @@ FORMULAS = [
 
 OLD_LOGS = ["", "1+2\r\n=3", "2*3\r\n=6\r\n1+2\r\n=3"]
 
+RANDOM_EXPRESSIONS = 100
+NUMBERS = ["0", "1", "2", "3", "0.5", ".25", "10", "7.", "1E2", "2E-3", "PI", "100", "1.5E+1",
+           "0.001", "45", "90"]
+FUNCTIONS = ["SIN", "COS", "TAN", "ASN", "ACS", "ATN", "LN", "LOG", "SQR", "EXP"]
+OPERATORS = ["+", "-", "*", "/", "^", "*-", "+-", "--"]
+
+
+def random_expression(rng, depth=0):
+    """Mostly well formed, with brackets (some left open), signs, powers and
+    functions nested up to five deep."""
+    def operand(depth):
+        sign = rng.choice("-+") if rng.randrange(5) == 0 else ""
+        kind = 0 if depth > 4 else rng.randrange(9)
+        if kind < 3:
+            return sign + rng.choice(NUMBERS)
+        if kind < 5:
+            return sign + "(" + expression(depth + 1) + (")" if rng.randrange(12) else "")
+        if kind < 7:
+            return sign + rng.choice(FUNCTIONS) + operand(depth + 1)
+        return sign + operand(depth + 1) + "^" + operand(depth + 1)
+
+    def expression(depth):
+        text = operand(depth)
+        for _ in range(rng.randrange(6 if depth == 0 else 3)):
+            text += rng.choice(OPERATORS) + operand(depth)
+        return text
+
+    return expression(depth)
+
 
 def write(target, data):
     directory = os.path.join(HERE, "corpus", target)
@@ -51,19 +82,22 @@ def write(target, data):
 
 
 def main():
-    for text in EXPRESSIONS:
-        write("fuzz_evaluate", text.encode("latin-1"))
-    # fuzz_exe: flags (bit 0 F_Mode, 1 Fix_E, 2 DEG, bits 3-4 the kind of state:
+    # fuzz_engine: flags (bit 0 F_Mode, 1 Fix_E, 2 DEG, bits 3-4 the kind of state:
     # 3 = raw), a digit byte, then input, formula, old log and state split by 0x01.
     for i, text in enumerate(EXPRESSIONS):
         flags = (i % 8) & 6  # normal mode, Fix_E and DEG varied
         log = OLD_LOGS[i % len(OLD_LOGS)]
-        write("fuzz_exe", bytes([flags, 0]) + "\x01".join([text, "", log]).encode("latin-1"))
+        write("fuzz_engine", bytes([flags, 0]) + "\x01".join([text, "", log]).encode("latin-1"))
     for i, (text, formula, state) in enumerate(FORMULAS):
         flags = 1 | (3 << 3) | (2 if i % 2 else 0)
         log = OLD_LOGS[i % len(OLD_LOGS)]
-        write("fuzz_exe",
+        write("fuzz_engine",
               bytes([flags, 0]) + "\x01".join([text, formula, log, state]).encode("latin-1"))
+    # Random expressions, to compare the usual evaluation with the exhaustive one
+    # in every pass and odd corner of it.
+    rng = random.Random(77)
+    for _ in range(RANDOM_EXPRESSIONS):
+        write("fuzz_engine", bytes([0, 0]) + random_expression(rng).encode("latin-1"))
     # fuzz_keypad: one byte per command, by index: the 32 keypad keys in table
     # order (SIN .. E, BackSpace last), then EXE, F_IN, F_OUT, Clear input,
     # Clear output, Paste, About, the check boxes DEG, Fix_E, F_Mode, MostTop,

@@ -1,0 +1,111 @@
+#include "tests/fake_platform/fake_platform.h"
+
+#include <algorithm>
+#include <stdexcept>
+
+namespace zorvane::test {
+
+void FakeEdit::SetFocus() {
+  m_site.focused = m_id;
+}
+
+void FakeEdit::GetSel(int& start, int& end) const {
+  start = std::min(anchor, active);
+  end = std::max(anchor, active);
+}
+
+void FakeEdit::SetWindowText(std::string_view newText) {
+  text = newText;
+  anchor = active = 0;
+}
+
+void FakeEdit::SetSel(int start, int end) {
+  const int length = static_cast<int>(text.size());
+  if (start == -1) {
+    anchor = active;
+    return;
+  }
+  if (start < 0 || start > length || (end >= 0 && (end < start || end > length))) ++placedOutside;
+  anchor = std::clamp(start, 0, length);
+  active = (end < 0) ? length : std::clamp(end, 0, length);
+}
+
+void FakeEdit::Set(std::string_view newText, int start, int end) {
+  text = newText;
+  anchor = start;
+  active = end;
+}
+
+FakeSite::FakeSite(afx::CDialog& dialog, const res::DialogTemplate& dialogTemplate)
+    : m_dialog(dialog), m_template(dialogTemplate) {
+  for (const res::DialogControl& control : m_template.controls) {
+    if (control.kind == res::ControlKind::Edit) m_edits.try_emplace(control.id, *this, control.id);
+    if (control.kind == res::ControlKind::CheckBox) m_checks.try_emplace(control.id);
+  }
+}
+
+afx::EditControl* FakeSite::GetEditControl(int id) {
+  auto it = m_edits.find(id);
+  return it == m_edits.end() ? nullptr : &it->second;
+}
+
+afx::CheckControl* FakeSite::GetCheckControl(int id) {
+  auto it = m_checks.find(id);
+  return it == m_checks.end() ? nullptr : &it->second;
+}
+
+void FakeSite::Click(int id) {
+  for (const res::DialogControl& control : m_template.controls) {
+    if (control.id != id) continue;
+    if (control.kind == res::ControlKind::CheckBox && (control.styles & res::kAutoCheck)) {
+      FakeCheck& check = m_checks.at(id);
+      check.state = check.state == afx::BST_CHECKED ? afx::BST_UNCHECKED : afx::BST_CHECKED;
+    }
+    m_dialog.OnCmdMsg(id, afx::BN_CLICKED);
+    return;
+  }
+  throw std::invalid_argument("no such control: " + std::to_string(id));
+}
+
+void FakeSite::FocusFirstTabStop() {
+  for (const res::DialogControl& control : m_template.controls) {
+    if (control.styles & res::kTabStop) {
+      focused = control.id;
+      return;
+    }
+  }
+}
+
+FakeEdit& FakeSite::Edit(int id) {
+  return m_edits.at(id);
+}
+FakeEdit& FakeSite::Input() {
+  return Edit(1001);
+}
+FakeEdit& FakeSite::Output() {
+  return Edit(1002);
+}
+FakeCheck& FakeSite::Check(int id) {
+  return m_checks.at(id);
+}
+
+int FakePlatform::RunModalDialog(afx::CDialog& dialog) {
+  const res::DialogTemplate* dialogTemplate = res::FindDialogTemplate(dialog.GetTemplateId());
+  if (!dialogTemplate) return -1;
+  opened.push_back(dialogTemplate->id);
+  openDuring.push_back(m_open);
+  ++m_open;
+  FakeSite site(dialog, *dialogTemplate);
+  dialog.AttachSite(&site);
+  if (dialog.OnInitDialog()) site.FocusFirstTabStop();
+  if (auto script = scripts.find(dialogTemplate->id); script != scripts.end()) {
+    script->second(site);
+  } else {
+    dialog.OnCmdMsg(1, afx::BN_CLICKED);
+  }
+  dialog.AttachSite(nullptr);
+  --m_open;
+  return site.result.value_or(-1);
+}
+
+}  // namespace zorvane::test

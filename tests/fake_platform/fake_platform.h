@@ -1,0 +1,111 @@
+#pragma once
+
+// A platform without a display: edit boxes and check boxes are plain values, the
+// focus is a control id, and every window operation is recorded. A test drives a
+// dialog with a script that runs while the dialog is "modal".
+
+#include <functional>
+#include <map>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "resources/dialogs/dialog_template.h"
+#include "window/afx.h"
+
+namespace zorvane::test {
+
+class FakeSite;
+
+class FakeEdit : public afx::EditControl {
+ public:
+  FakeEdit(FakeSite& site, int id) : m_site(site), m_id(id) {}
+
+  void SetFocus() override;
+  void GetSel(int& start, int& end) const override;
+  std::string GetWindowText() const override { return text; }
+  void SetWindowText(std::string_view newText) override;
+  void SetSel(int start, int end) override;
+  void ScrollCaret() override { ++scrolls; }
+  void AnnounceInsertion(std::string_view entry) override { announced.emplace_back(entry); }
+
+  // What the user does: put text in and select start..end (the caret at end).
+  void Set(std::string_view newText, int start, int end);
+  void Set(std::string_view newText, int caret) { Set(newText, caret, caret); }
+  int Caret() const { return active; }
+  bool HasSelection() const { return anchor != active; }
+
+  std::string text;
+  int anchor = 0;  // where the selection started
+  int active = 0;  // the caret
+  int scrolls = 0;
+  int placedOutside = 0;  // SetSel calls that asked for a position outside the text
+  std::vector<std::string> announced;
+
+ private:
+  FakeSite& m_site;
+  int m_id;
+};
+
+class FakeCheck : public afx::CheckControl {
+ public:
+  int GetCheck() const override { return state; }
+  int state = afx::BST_UNCHECKED;
+};
+
+class FakeSite : public afx::DialogSite {
+ public:
+  FakeSite(afx::CDialog& dialog, const res::DialogTemplate& dialogTemplate);
+
+  afx::EditControl* GetEditControl(int id) override;
+  afx::CheckControl* GetCheckControl(int id) override;
+  void SetIcon(afx::HICON icon, bool bigIcon) override { icons.push_back({icon, bigIcon}); }
+  void SetFont(int controlId, afx::StockFont) override { fonts.push_back(controlId); }
+  void SetWindowPos(afx::InsertAfter where) override { windowOrder.push_back(where); }
+  void EndDialog(int code) override {
+    if (!result) result = code;
+  }
+
+  // A mouse click on a button or check box: an automatic check box toggles its
+  // mark first, then the command goes through the dialog's message map.
+  void Click(int id);
+  // Escape or the close box.
+  void Cancel() { m_dialog.OnCmdMsg(2, afx::BN_CLICKED); }
+  void FocusFirstTabStop();
+
+  FakeEdit& Edit(int id);
+  FakeEdit& Input();
+  FakeEdit& Output();
+  FakeCheck& Check(int id);
+
+  int focused = 0;  // id of the control with the keyboard focus
+  std::vector<std::pair<afx::HICON, bool>> icons;
+  std::vector<int> fonts;
+  std::vector<afx::InsertAfter> windowOrder;
+  std::optional<int> result;
+
+ private:
+  afx::CDialog& m_dialog;
+  const res::DialogTemplate& m_template;
+  std::map<int, FakeEdit> m_edits;
+  std::map<int, FakeCheck> m_checks;
+};
+
+class FakePlatform : public afx::Platform {
+ public:
+  using Script = std::function<void(FakeSite&)>;
+
+  int RunModalDialog(afx::CDialog& dialog) override;
+  afx::HICON LoadIcon(int resourceId) override { return afx::HICON{resourceId}; }
+
+  // The script that plays the user of a dialog template. Without one a dialog is
+  // closed with OK as soon as it opens.
+  std::map<int, Script> scripts;
+  std::vector<int> opened;      // template ids, in the order the dialogs opened
+  std::vector<int> openDuring;  // how many dialogs were open when each one opened
+
+ private:
+  int m_open = 0;
+};
+
+}  // namespace zorvane::test
