@@ -19,6 +19,12 @@ void SendToBridge(QAccessibleEvent* event) {
 
 AccessibilityEventSink g_accessibilitySink = SendToBridge;
 
+void BeepAloud() {
+  QApplication::beep();
+}
+
+BeepSink g_beepSink = BeepAloud;
+
 bool IsEnter(const QKeyEvent& event) {
   return event.key() == Qt::Key_Return || event.key() == Qt::Key_Enter;
 }
@@ -36,6 +42,18 @@ bool IsTypedText(const QString& text) {
 
 void SetAccessibilityEventSink(AccessibilityEventSink sink) {
   g_accessibilitySink = sink ? sink : SendToBridge;
+}
+
+void SetBeepSink(BeepSink sink) {
+  g_beepSink = sink ? sink : BeepAloud;
+}
+
+void Beep() {
+  g_beepSink();
+}
+
+bool FitsEditLimit(QStringView plain, int replaced, QStringView insert) {
+  return qint64(WindowLength(plain)) - replaced + WindowLength(insert) <= kEditLimit;
 }
 
 EditBox::EditBox(QWidget* parent, bool upperCase, bool readOnly)
@@ -85,30 +103,42 @@ void EditBox::insertFromMimeData(const QMimeData* source) {
 }
 
 void EditBox::inputMethodEvent(QInputMethodEvent* event) {
-  if (!m_upperCase || event->commitString().isEmpty()) {
+  const QString commit = event->commitString();
+  if (commit.isEmpty() || isReadOnly()) {
     QPlainTextEdit::inputMethodEvent(event);
     return;
   }
-  QInputMethodEvent upper(event->preeditString(), event->attributes());
-  upper.setCommitString(event->commitString().toUpper(), event->replacementStart(),
-                        event->replacementLength());
-  QPlainTextEdit::inputMethodEvent(&upper);
+  // The commit replaces the selection, as typing does; one that does not fit is
+  // dropped whole.
+  const bool fits = FitsEditLimit(toPlainText(), SelectedLength(), commit);
+  if (!fits) Beep();
+  QInputMethodEvent changed(event->preeditString(), event->attributes());
+  if (fits) {
+    changed.setCommitString(m_upperCase ? commit.toUpper() : commit, event->replacementStart(),
+                            event->replacementLength());
+  }
+  QPlainTextEdit::inputMethodEvent(&changed);
 }
 
-// Typing and pasting: capitals where the box asks for them, and no further than
-// the typing limit.
-void EditBox::InsertTyped(QString text) {
-  if (m_upperCase) text = text.toUpper();
-  QTextCursor cursor = textCursor();
+// How many window positions the selection takes.
+int EditBox::SelectedLength() const {
+  const QTextCursor cursor = textCursor();
   const QString plain = toPlainText();
-  const int selected = ToWindowPosition(plain, cursor.selectionEnd()) -
-                       ToWindowPosition(plain, cursor.selectionStart());
-  const QString fitting = FitWindowLength(text, kTypingLimit - WindowLength(plain) + selected);
-  if (fitting.isEmpty()) {
-    QApplication::beep();
+  return ToWindowPosition(plain, cursor.selectionEnd()) -
+         ToWindowPosition(plain, cursor.selectionStart());
+}
+
+// Typing and pasting: capitals where the box asks for them; an insertion that
+// would pass the limit is refused whole.
+void EditBox::InsertTyped(QString text) {
+  if (text.isEmpty()) return;
+  if (m_upperCase) text = text.toUpper();
+  if (!FitsEditLimit(toPlainText(), SelectedLength(), text)) {
+    Beep();
     return;
   }
-  cursor.insertText(fitting);
+  QTextCursor cursor = textCursor();
+  cursor.insertText(text);
   setTextCursor(cursor);
   ensureCursorVisible();
 }
@@ -133,6 +163,15 @@ void QtEditControl::SetWindowText(std::string_view text) {
   QTextCursor cursor = m_edit.textCursor();
   cursor.movePosition(QTextCursor::Start);
   m_edit.setTextCursor(cursor);
+}
+
+bool QtEditControl::ReplaceText(std::string_view text) {
+  if (!FitsEditLimit(QString(), 0, FromWindowText(text))) {
+    Beep();
+    return false;
+  }
+  SetWindowText(text);
+  return true;
 }
 
 void QtEditControl::SetSel(int start, int end) {

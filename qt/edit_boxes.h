@@ -15,8 +15,18 @@ namespace zorvane::qt {
 using AccessibilityEventSink = void (*)(QAccessibleEvent* event);
 void SetAccessibilityEventSink(AccessibilityEventSink sink);  // nullptr: the default
 
-// The most positions typing and pasting may fill, as in the classic edit box.
-inline constexpr int kTypingLimit = 32767;
+// How a refused edit is heard: QApplication::beep by default. Tests listen here.
+using BeepSink = void (*)();
+void SetBeepSink(BeepSink sink);  // nullptr: the default
+void Beep();
+
+// The most positions an edit of the user's may fill, as in the classic edit box:
+// typing, pasting, the keypad and the Paste button. An edit that would pass it is
+// refused whole with a beep; only the evaluation writes without a limit.
+inline constexpr int kEditLimit = 32767;
+
+// Whether `plain` with `insert` in place of `replaced` of its positions fits.
+bool FitsEditLimit(QStringView plain, int replaced, QStringView insert);
 
 // An edit box made from a template's edit control. With the upper-case style,
 // typed and pasted letters become capitals; text written by a command is not
@@ -38,6 +48,7 @@ class EditBox : public QPlainTextEdit {
 
  private:
   void InsertTyped(QString text);
+  int SelectedLength() const;
 
   bool m_upperCase;
   std::function<void()> m_pressDefault;
@@ -52,6 +63,7 @@ class QtEditControl : public afx::EditControl {
   void GetSel(int& start, int& end) const override;
   std::string GetWindowText() const override;
   void SetWindowText(std::string_view text) override;
+  bool ReplaceText(std::string_view text) override;
   void SetSel(int start, int end) override;
   void ScrollCaret() override;
   void AnnounceInsertion(std::string_view text) override;

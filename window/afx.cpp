@@ -24,6 +24,10 @@ void CEdit::SetWindowText(std::string_view text) {
   if (m_control) m_control->SetWindowText(text);
 }
 
+bool CEdit::ReplaceText(std::string_view text) {
+  return m_control && m_control->ReplaceText(text);
+}
+
 void CEdit::SetSel(int start, int end) {
   if (m_control) m_control->SetSel(start, end);
 }

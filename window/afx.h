@@ -54,6 +54,7 @@ class CEdit {
   void GetSel(int& start, int& end) const;
   std::string GetWindowText() const;
   void SetWindowText(std::string_view text);
+  bool ReplaceText(std::string_view text);  // false: refused, the box is unchanged
   void SetSel(int start, int end);
   void ScrollCaret();
   void AnnounceInsertion(std::string_view text);

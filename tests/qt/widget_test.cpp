@@ -232,16 +232,96 @@ TEST(Widgets, OutputSelectionSurvivesTheClickOnPaste) {
   });
 }
 
-TEST(Widgets, TypingStopsAtTheLimit) {
+// Every edit of the user's stops at the limit, whole: at the limit it is taken,
+// one position past it the box stays as it was and beeps.
+TEST(Widgets, EditsStopWholeAtTheLimit) {
+  static int beeps = 0;
+  SetBeepSink([] { ++beeps; });
+  struct Row {
+    const char* what;
+    int room;  // free positions left in the Input Box before the edit
+    std::function<void(Window&)> edit;
+    int grows;  // positions the edit adds when it is taken
+  };
+  const auto paste = [](const char* text) {
+    return [text](Window& w) {
+      QApplication::clipboard()->setText(QString::fromLatin1(text));
+      w.Key(Qt::Key_V, Qt::ControlModifier);
+    };
+  };
+  const Row rows[] = {
+      {"typing", 1, [](Window& w) { w.Type("2"); }, 1},
+      {"typing", 0, [](Window& w) { w.Type("2"); }, 1},
+      {"Ctrl+V", 3, paste("1+2"), 3},
+      {"Ctrl+V", 2, paste("1+2"), 3},
+      {"Ctrl+V line break", 2, paste("\n"), 2},
+      {"Ctrl+V line break", 1, paste("\n"), 2},
+      {"Ctrl+Enter", 2, [](Window& w) { w.Key(Qt::Key_Return, Qt::ControlModifier); }, 2},
+      {"Ctrl+Enter", 1, [](Window& w) { w.Key(Qt::Key_Return, Qt::ControlModifier); }, 2},
+      {"keypad SIN", 3, [](Window& w) { w.Click(1018); }, 3},
+      {"keypad SIN", 2, [](Window& w) { w.Click(1018); }, 3},
+      {"keypad ( )", 2, [](Window& w) { w.Click(1024); }, 2},
+      {"keypad ( )", 1, [](Window& w) { w.Click(1024); }, 2},
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(std::string(row.what) + ", room " + std::to_string(row.room));
+    RunMainWindow([&](Window& w) {
+      std::string before;  // lines of 80 positions: quicker to lay out than one line
+      while (before.size() + 80 <= std::size_t(kEditLimit - row.room))
+        before += std::string(78, '1') + "\r\n";
+      before.resize(kEditLimit - row.room, '1');
+      QtEditControl input(*w.Input());
+      input.SetWindowText(before);
+      input.SetSel(1, 1);
+      beeps = 0;
+      row.edit(w);
+      const bool taken = row.grows <= row.room;
+      const std::string after = input.GetWindowText();
+      if (taken) {
+        EXPECT_EQ(after.size(), before.size() + row.grows);
+      } else {
+        EXPECT_EQ(after, before);
+        EXPECT_EQ(w.InputSelection(), std::make_pair(1, 1));
+      }
+      EXPECT_EQ(beeps, taken ? 0 : 1);
+      EXPECT_EQ(w.Focus(), w.Input());
+    });
+  }
+  // The report that found it: 32,771 characters pasted over everything. A cut
+  // would leave 0*0*...0*0+12345 and evaluate to 12345.
   RunMainWindow([](Window& w) {
-    QtEditControl input(*w.Input());
-    input.SetWindowText(std::string(kTypingLimit - 1, '1'));
-    input.SetSel(kTypingLimit, kTypingLimit);
-    w.Key(Qt::Key_Return, Qt::ControlModifier);  // a line break needs two positions
-    w.Type("23");
-    EXPECT_EQ(input.GetWindowText().size(), static_cast<std::size_t>(kTypingLimit));
-    EXPECT_TRUE(input.GetWindowText().ends_with("12"));
+    std::string text;
+    for (int i = 0; i < 16380; ++i)
+      text += "0*";
+    text += "0+123456789";
+    w.Type("1+1");
+    w.Key(Qt::Key_A, Qt::ControlModifier);
+    beeps = 0;
+    QApplication::clipboard()->setText(QString::fromStdString(text));
+    w.Key(Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(w.Input()->toPlainText(), QStringLiteral("1+1"));
+    EXPECT_EQ(beeps, 1);
+    text.resize(kEditLimit);  // exactly as much as the box takes
+    QApplication::clipboard()->setText(QString::fromStdString(text));
+    w.Key(Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(w.Input()->toPlainText().size(), kEditLimit);
+    EXPECT_EQ(beeps, 1);
   });
+  // The Paste button: the selected part of the log replaces the whole input.
+  for (int length : {kEditLimit, kEditLimit + 1}) {
+    RunMainWindow([&](Window& w) {
+      QtEditControl output(*w.Output());
+      output.SetWindowText(std::string(length, '2'));
+      output.SetSel(0, length);
+      w.Type("1+1");
+      beeps = 0;
+      w.Click(1028);
+      const bool taken = length <= kEditLimit;
+      EXPECT_EQ(w.Input()->toPlainText().size(), taken ? length : 3) << length;
+      EXPECT_EQ(beeps, taken ? 0 : 1) << length;
+    });
+  }
+  SetBeepSink(nullptr);
 }
 
 TEST(Widgets, MostTopKeepsTheWindowAbove) {

@@ -25,6 +25,7 @@ class FakeEdit : public afx::EditControl {
   void GetSel(int& start, int& end) const override;
   std::string GetWindowText() const override { return text; }
   void SetWindowText(std::string_view newText) override;
+  bool ReplaceText(std::string_view newText) override;
   void SetSel(int start, int end) override;
   void ScrollCaret() override { ++scrolls; }
   void AnnounceInsertion(std::string_view entry) override { announced.emplace_back(entry); }
@@ -39,6 +40,8 @@ class FakeEdit : public afx::EditControl {
   int anchor = 0;  // where the selection started
   int active = 0;  // the caret
   int scrolls = 0;
+  std::size_t limit = 32767;  // the most an edit of the user's may fill
+  int beeps = 0;              // edits refused for passing it
   std::vector<std::string> announced;
 
  private:
