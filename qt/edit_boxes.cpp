@@ -5,9 +5,11 @@
 #include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QMimeData>
+#include <QMouseEvent>
 #include <QScrollBar>
 #include <QTextBlock>
 
+#include "number_span.h"
 #include "text_positions.h"
 
 namespace zorvane::qt {
@@ -94,6 +96,23 @@ void EditBox::keyPressEvent(QKeyEvent* event) {
     return;
   }
   QPlainTextEdit::keyPressEvent(event);
+}
+
+// A double-click picks the whole number under the pointer, a result such as
+// 1.414213562 or 1.5E-10, where the toolkit's word rule would stop at the point
+// or the sign. Elsewhere it picks a word as always; a third click still takes
+// the line, and dragging on extends as after any double-click.
+void EditBox::mouseDoubleClickEvent(QMouseEvent* event) {
+  QPlainTextEdit::mouseDoubleClickEvent(event);
+  if (event->button() != Qt::LeftButton) return;
+  const QTextCursor under = cursorForPosition(event->position().toPoint());
+  const QTextBlock block = under.block();
+  const std::optional<NumberSpan> number = NumberAt(block.text(), under.positionInBlock());
+  if (!number) return;
+  QTextCursor cursor = textCursor();
+  cursor.setPosition(block.position() + number->start);
+  cursor.setPosition(block.position() + number->end, QTextCursor::KeepAnchor);
+  setTextCursor(cursor);
 }
 
 void EditBox::insertFromMimeData(const QMimeData* source) {

@@ -43,6 +43,7 @@ class EditBox : public QPlainTextEdit {
 
  protected:
   void keyPressEvent(QKeyEvent* event) override;
+  void mouseDoubleClickEvent(QMouseEvent* event) override;
   void insertFromMimeData(const QMimeData* source) override;
   void inputMethodEvent(QInputMethodEvent* event) override;
 

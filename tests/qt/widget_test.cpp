@@ -54,6 +54,19 @@ struct Window {
   }
 };
 
+// A double-click on the character at document position `position` of `box`.
+// Returns where it clicked.
+QPoint DoubleClick(QPlainTextEdit* box, int position) {
+  QTextCursor cursor(box->document());
+  cursor.setPosition(position);
+  const QRect left = box->cursorRect(cursor);
+  cursor.setPosition(position + 1);
+  const QRect right = box->cursorRect(cursor);
+  const QPoint point((left.center().x() + right.center().x()) / 2, left.center().y());
+  QTest::mouseDClick(box->viewport(), Qt::LeftButton, Qt::NoModifier, point);
+  return point;
+}
+
 // Opens the main window, runs `script` once it is active, then presses Escape.
 // Returns DoModal's result.
 int RunMainWindow(const std::function<void(Window&)>& script) {
@@ -322,6 +335,49 @@ TEST(Widgets, EditsStopWholeAtTheLimit) {
     });
   }
   SetBeepSink(nullptr);
+}
+
+// A double-click picks the whole number, in either box; Paste then carries it on.
+TEST(Widgets, DoubleClickPicksTheWholeNumber) {
+  RunMainWindow([](Window& w) {
+    for (const char* typed : {"2^0.5", "12345.678*1E5", "1/3E12", "2*()"}) {
+      w.Click(1010);
+      w.Type(typed);
+      w.Key(Qt::Key_Return);
+    }
+    ASSERT_EQ(w.Output()->toPlainText(),
+              QStringLiteral("2*()\n=error\n1/3E12\n=3.333333333E-13\n12345.678*1E5\n"
+                             "=1234567800\n2^0.5\n=1.414213562"));
+    w.Input()->setPlainText(QStringLiteral("SIN(30)+12.5E-3*4"));
+    struct Row {
+      QPlainTextEdit* box;
+      int position;  // of the character clicked
+      const char* picked;
+    };
+    const Row rows[] = {
+        {w.Output(), 71, "1.414213562"},      // on its first decimal
+        {w.Output(), 79, "1.414213562"},      // on its last digit
+        {w.Output(), 21, "3.333333333E-13"},  // on the point
+        {w.Output(), 32, "3.333333333E-13"},  // on the exponent's sign
+        {w.Output(), 38, "12345.678"},        // within the expression
+        {w.Output(), 8, "error"},             // no number: a word as always
+        {w.Input(), 11, "12.5E-3"},
+        {w.Input(), 13, "12.5E-3"},
+        {w.Input(), 1, "SIN"},
+    };
+    for (const Row& row : rows) {
+      DoubleClick(row.box, row.position);
+      EXPECT_EQ(row.box->textCursor().selectedText(), QString::fromLatin1(row.picked))
+          << row.position;
+    }
+    DoubleClick(w.Output(), 75);
+    w.Click(1028);  // Paste
+    EXPECT_EQ(w.Input()->toPlainText(), QStringLiteral("1.414213562"));
+    // A third click still takes the whole line.
+    const QPoint point = DoubleClick(w.Output(), 75);
+    QTest::mouseClick(w.Output()->viewport(), Qt::LeftButton, Qt::NoModifier, point);
+    EXPECT_EQ(w.Output()->textCursor().selectedText(), QStringLiteral("=1.414213562"));
+  });
 }
 
 TEST(Widgets, MostTopKeepsTheWindowAbove) {
