@@ -156,8 +156,18 @@ void EditBox::InsertTyped(QString text) {
     Beep();
     return;
   }
+  // A run of typing is one step of undo, and a command's edit one of its own: an
+  // insertion joins the step before only when that was typing that ended here.
   QTextCursor cursor = textCursor();
+  const TypingRun here{document()->availableUndoSteps(), cursor.position()};
+  if (!cursor.hasSelection() && here == m_typingRun) {
+    cursor.joinPreviousEditBlock();
+  } else {
+    cursor.beginEditBlock();
+  }
   cursor.insertText(text);
+  cursor.endEditBlock();
+  m_typingRun = {document()->availableUndoSteps(), cursor.position()};
   setTextCursor(cursor);
   ensureCursorVisible();
 }
@@ -185,11 +195,31 @@ void QtEditControl::SetWindowText(std::string_view text) {
 }
 
 bool QtEditControl::ReplaceText(std::string_view text) {
-  if (!FitsEditLimit(QString(), 0, FromWindowText(text))) {
+  const QString wanted = FromWindowText(text);
+  if (!FitsEditLimit(QString(), 0, wanted)) {
     Beep();
     return false;
   }
-  SetWindowText(text);
+  // Only the part that differs is replaced, as one step of the box's undo, so
+  // that Ctrl+Z takes back a command's edit as it takes back typing.
+  const QString plain = m_edit.toPlainText();
+  qsizetype head = 0;
+  while (head < plain.size() && head < wanted.size() && plain[head] == wanted[head])
+    ++head;
+  qsizetype tail = 0;
+  while (tail < plain.size() - head && tail < wanted.size() - head &&
+         plain[plain.size() - 1 - tail] == wanted[wanted.size() - 1 - tail])
+    ++tail;
+  QTextCursor cursor(m_edit.document());
+  if (head + tail < plain.size() || head + tail < wanted.size()) {
+    cursor.beginEditBlock();
+    cursor.setPosition(int(head));
+    cursor.setPosition(int(plain.size() - tail), QTextCursor::KeepAnchor);
+    cursor.insertText(wanted.mid(head, wanted.size() - head - tail));
+    cursor.endEditBlock();
+  }
+  cursor.setPosition(0);
+  m_edit.setTextCursor(cursor);
   return true;
 }
 

@@ -51,7 +51,15 @@ class EditBox : public QPlainTextEdit {
   void InsertTyped(QString text);
   int SelectedLength() const;
 
+  // Where the last typed insertion left the undo stack and the caret.
+  struct TypingRun {
+    int undoSteps = -1;
+    int caret = -1;
+    friend bool operator==(const TypingRun&, const TypingRun&) = default;
+  };
+
   bool m_upperCase;
+  TypingRun m_typingRun;
   std::function<void()> m_pressDefault;
 };
 

@@ -179,13 +179,12 @@ void CMainDlg::OnBackSpace() {
   int end = 0;
   m_inputEdit.GetSel(start, end);
   const KeyEdit edit = ApplyBackSpace(m_inputEdit.GetWindowText(), start, end);
-  m_inputEdit.SetWindowText(edit.text);
-  ShowKeyEdit(edit.caret);
+  if (m_inputEdit.ReplaceText(edit.text)) ShowKeyEdit(edit.caret);
   m_inputEdit.SetFocus();
 }
 
 void CMainDlg::OnClearInput() {
-  m_inputEdit.SetWindowText("");
+  m_inputEdit.ReplaceText("");
   m_inputEdit.SetFocus();
 }
 

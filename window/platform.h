@@ -46,10 +46,10 @@ class EditControl {
   virtual std::string GetWindowText() const = 0;
   // SetWindowText: replaces the whole text; the caret is at 0 afterwards.
   virtual void SetWindowText(std::string_view text) = 0;
-  // Replaces the whole text as an edit of the user's would: the box's limit holds.
-  // When `text` is longer than the box takes, the box stays as it was, beeps and
-  // the call returns false; nothing is ever written in part. Otherwise as
-  // SetWindowText, and true.
+  // Replaces the whole text as an edit of the user's would: the box's limit holds
+  // and its undo can take the edit back. When `text` is longer than the box
+  // takes, the box stays as it was, beeps and the call returns false; nothing is
+  // ever written in part. Otherwise as SetWindowText, and true.
   virtual bool ReplaceText(std::string_view text) = 0;
   // EM_SETSEL: selects start..end; start == -1 clears the selection and leaves
   // the caret where it is. Positions beyond the text stand for its end.

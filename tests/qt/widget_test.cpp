@@ -380,6 +380,41 @@ TEST(Widgets, DoubleClickPicksTheWholeNumber) {
   });
 }
 
+// Keypad, Paste, BackSpace, Clear and F_OUT are steps of the Input Box's undo,
+// between the typed ones.
+TEST(Widgets, UndoStepsThroughTypingAndButtons) {
+  RunMainWindow([](Window& w) {
+    w.Type("2*3");
+    w.Click(1032);  // F_IN
+    w.Key(Qt::Key_Return);
+    QTextCursor cursor = w.Output()->textCursor();  // the 6 of "2*3", "=6"
+    cursor.setPosition(5);
+    cursor.setPosition(6, QTextCursor::KeepAnchor);
+    w.Output()->setTextCursor(cursor);
+    w.Click(1028);  // Paste
+    w.Type("+1");
+    w.Click(1031);  // 7
+    EXPECT_TRUE(w.Input()->document()->isUndoAvailable());
+    w.Click(1017);  // BackSpace
+    w.Click(1010);  // Clear
+    w.Click(1049);  // F_OUT
+    const QString steps[] = {
+        QStringLiteral("2*3"), QString(),           QStringLiteral("6+1"), QStringLiteral("6+17"),
+        QStringLiteral("6+1"), QStringLiteral("6"), QStringLiteral("2*3")};
+    for (const QString& step : steps) {
+      EXPECT_EQ(w.Input()->toPlainText(), step);
+      w.Key(Qt::Key_Z, Qt::ControlModifier);
+    }
+    EXPECT_EQ(w.Input()->toPlainText(), QString());  // before the typing
+    for (auto step = std::rbegin(steps); step != std::rend(steps); ++step) {
+      w.Key(Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+      EXPECT_EQ(w.Input()->toPlainText(), *step);
+    }
+    EXPECT_EQ(w.Input()->toPlainText(), QStringLiteral("2*3"));
+    EXPECT_EQ(w.Focus(), w.Input());
+  });
+}
+
 TEST(Widgets, MostTopKeepsTheWindowAbove) {
   RunMainWindow([](Window& w) {
     w.Click(1012);
