@@ -5,9 +5,11 @@
 #include <QFontDatabase>
 #include <QLabel>
 #include <QPushButton>
+#include <QShortcut>
 #include <QWindow>
 
 #include "qt_platform.h"
+#include "resources/dialogs/accelerators.h"
 #include "resources/dialogs/resource_ids.h"
 #include "window/accessible_names.h"
 
@@ -83,12 +85,34 @@ void DialogWindow::Build() {
     widget->setGeometry(MapDialogRect(m_units, control.x, control.y, control.w, control.h));
     const std::string_view name = window::AccessibleName(m_template.id, control.id);
     if (!name.empty()) widget->setAccessibleName(FromUtf8(name));
+    const std::string description = window::AccessibleDescription(m_template.id, control.id);
+    if (!description.empty()) widget->setAccessibleDescription(FromUtf8(description));
     if (control.id != res::IDC_STATIC) {
       widget->setObjectName(QStringLiteral("control%1").arg(control.id));
       m_controls[control.id] = widget;
     }
   }
   window.setFixedSize(MapDialogRect(m_units, 0, 0, m_template.w, m_template.h).size());
+  InstallAccelerators();
+}
+
+// The template's keyboard shortcuts: one on a control clicks it, exactly as the
+// mouse does; any other gives its command to the dialog.
+void DialogWindow::InstallAccelerators() {
+  for (const res::Accelerator& accelerator : res::FindAccelerators(m_template.id)) {
+    auto* shortcut = new QShortcut(
+        QKeySequence(FromUtf8(accelerator.keys), QKeySequence::PortableText), m_window.get());
+    const int command = accelerator.command;
+    QObject::connect(shortcut, &QShortcut::activated, m_window.get(), [this, command] {
+      auto it = m_controls.find(command);
+      auto* button = it == m_controls.end() ? nullptr : qobject_cast<QAbstractButton*>(it->second);
+      if (button) {
+        button->click();
+      } else {
+        Dispatch(command, afx::BN_CLICKED);
+      }
+    });
+  }
 }
 
 QWidget* DialogWindow::CreateControl(const res::DialogControl& control) {

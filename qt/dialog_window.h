@@ -38,6 +38,7 @@ class DialogWindow : public afx::DialogSite {
   class CheckAdapter;
 
   void Build();
+  void InstallAccelerators();
   QWidget* CreateControl(const res::DialogControl& control);
   void Dispatch(int id, int code);
 

@@ -415,6 +415,67 @@ TEST(Widgets, UndoStepsThroughTypingAndButtons) {
   });
 }
 
+// Alt and a letter does what a click on the control does, with the focus back in
+// the Input Box wherever it was; the window looks no different.
+TEST(Widgets, EveryCommandFromTheKeyboard) {
+  RunMainWindow([](Window& w) {
+    const auto alt = [&w](Qt::Key key) { w.Key(key, Qt::AltModifier); };
+    struct CheckRow {
+      Qt::Key key;
+      int id;
+    };
+    for (const CheckRow& row : {CheckRow{Qt::Key_D, 1007}, CheckRow{Qt::Key_X, 1009},
+                                CheckRow{Qt::Key_F, 1051}, CheckRow{Qt::Key_T, 1012}}) {
+      w.Output()->setFocus();
+      alt(row.key);
+      EXPECT_TRUE(w.Control<QCheckBox>(row.id)->isChecked()) << row.id;
+      EXPECT_EQ(w.Focus(), w.Input()) << row.id;
+      alt(row.key);
+      EXPECT_FALSE(w.Control<QCheckBox>(row.id)->isChecked()) << row.id;
+    }
+    alt(Qt::Key_T);  // MostTop's command ran, not only its mark
+    EXPECT_TRUE(w.dialog.windowHandle()->flags() & Qt::WindowStaysOnTopHint);
+    alt(Qt::Key_T);
+
+    w.Type("1+2");
+    w.Key(Qt::Key_Return);
+    alt(Qt::Key_I);  // F_IN
+    alt(Qt::Key_C);  // Clear input
+    EXPECT_TRUE(w.Input()->toPlainText().isEmpty());
+    alt(Qt::Key_O);  // F_OUT
+    EXPECT_EQ(w.Input()->toPlainText(), QStringLiteral("1+2"));
+    QTextCursor cursor = w.Output()->textCursor();
+    cursor.setPosition(5);
+    cursor.setPosition(6, QTextCursor::KeepAnchor);  // the 3 of "=3"
+    w.Output()->setTextCursor(cursor);
+    alt(Qt::Key_P);  // Paste
+    EXPECT_EQ(w.Input()->toPlainText(), QStringLiteral("3"));
+    alt(Qt::Key_L);  // Clear output
+    EXPECT_TRUE(w.Output()->toPlainText().isEmpty());
+    bool aboutShown = false;
+    QTimer::singleShot(0, [&] {
+      QDialog* about = w.platform.TopDialog();
+      aboutShown = about != &w.dialog;
+      if (aboutShown) about->reject();
+    });
+    alt(Qt::Key_A);  // About
+    EXPECT_TRUE(aboutShown);
+    EXPECT_TRUE(QTest::qWaitForWindowActive(&w.dialog));
+    EXPECT_EQ(w.Focus(), w.Input());
+    EXPECT_EQ(w.Input()->toPlainText(), QStringLiteral("3"));  // no letter typed
+
+    // Each control tells a screen reader its keys; no caption carries a mnemonic.
+    const std::pair<int, const char*> keys[] = {
+        {1007, "Alt+D"}, {1009, "Alt+X"}, {1051, "Alt+F"}, {1012, "Alt+T"}, {1032, "Alt+I"},
+        {1049, "Alt+O"}, {1028, "Alt+P"}, {1010, "Alt+C"}, {1027, "Alt+L"}, {1008, "Alt+A"}};
+    for (const auto& [id, key] : keys) {
+      auto* button = w.Control<QAbstractButton>(id);
+      EXPECT_EQ(button->accessibleDescription(), QStringLiteral("Shortcut: ") + key) << id;
+      EXPECT_FALSE(button->text().contains(u'&')) << id;
+    }
+  });
+}
+
 TEST(Widgets, MostTopKeepsTheWindowAbove) {
   RunMainWindow([](Window& w) {
     w.Click(1012);
