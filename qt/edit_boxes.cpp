@@ -172,6 +172,15 @@ void EditBox::InsertTyped(QString text) {
   ensureCursorVisible();
 }
 
+QtEditControl::QtEditControl(QPlainTextEdit& edit) : m_edit(edit) {
+  m_documentChanged = QObject::connect(edit.document(), &QTextDocument::contentsChanged, &edit,
+                                       [this] { m_textValid = false; });
+}
+
+QtEditControl::~QtEditControl() {
+  QObject::disconnect(m_documentChanged);
+}
+
 void QtEditControl::SetFocus() {
   m_edit.setFocus(Qt::OtherFocusReason);
 }
@@ -184,13 +193,29 @@ void QtEditControl::GetSel(int& start, int& end) const {
 }
 
 std::string QtEditControl::GetWindowText() const {
-  return ToWindowText(m_edit.toPlainText());
+  if (!m_textValid) {
+    m_text = ToWindowText(m_edit.toPlainText());
+    m_textValid = true;
+  }
+  return m_text;
 }
 
+// A text that is the old one with something in front, as when EXE puts a new
+// entry on top of the log, only has that part inserted at the start: the cost
+// stays that of the new entry however long the log has grown.
 void QtEditControl::SetWindowText(std::string_view text) {
-  m_edit.setPlainText(FromWindowText(text));
-  QTextCursor cursor = m_edit.textCursor();
-  cursor.movePosition(QTextCursor::Start);
+  QTextCursor cursor(m_edit.document());
+  if (m_textValid && !m_text.empty() && text.size() > m_text.size() && text.ends_with(m_text)) {
+    const std::string_view head = text.substr(0, text.size() - m_text.size());
+    std::string newText = ToWindowText(FromWindowText(head)) + m_text;
+    cursor.insertText(FromWindowText(head));
+    m_edit.document()->clearUndoRedoStacks();  // as after any SetWindowText
+    m_text = std::move(newText);
+    m_textValid = true;
+  } else {
+    m_edit.setPlainText(FromWindowText(text));
+  }
+  cursor.setPosition(0);
   m_edit.setTextCursor(cursor);
 }
 

@@ -2,6 +2,7 @@
 
 #include <QPlainTextEdit>
 #include <functional>
+#include <string>
 
 #include "window/platform.h"
 
@@ -66,7 +67,10 @@ class EditBox : public QPlainTextEdit {
 // The window's view of an edit box: CR LF line breaks and byte positions.
 class QtEditControl : public afx::EditControl {
  public:
-  explicit QtEditControl(QPlainTextEdit& edit) : m_edit(edit) {}
+  explicit QtEditControl(QPlainTextEdit& edit);
+  ~QtEditControl() override;
+  QtEditControl(const QtEditControl&) = delete;
+  QtEditControl& operator=(const QtEditControl&) = delete;
 
   void SetFocus() override;
   void GetSel(int& start, int& end) const override;
@@ -79,6 +83,12 @@ class QtEditControl : public afx::EditControl {
 
  private:
   QPlainTextEdit& m_edit;
+  // The window text of the box as last read or written, while the document has
+  // not changed since: the log is read and rewritten on every EXE, and neither
+  // may cost more as it grows.
+  mutable std::string m_text;
+  mutable bool m_textValid = false;
+  QMetaObject::Connection m_documentChanged;
 };
 
 }  // namespace zorvane::qt
