@@ -1,12 +1,23 @@
 #include "qt_platform.h"
 
+#include <QCoreApplication>
+
 #include "dialog_window.h"
 #include "resources/dialogs/resource_ids.h"
 
 namespace zorvane::qt {
 
-QtPlatform::QtPlatform() = default;
-QtPlatform::~QtPlatform() = default;
+QtPlatform::QtPlatform() {
+  if (QCoreApplication* application = QCoreApplication::instance()) {
+    application->installEventFilter(&m_heldKeys);
+  }
+}
+
+QtPlatform::~QtPlatform() {
+  if (QCoreApplication* application = QCoreApplication::instance()) {
+    application->removeEventFilter(&m_heldKeys);
+  }
+}
 
 int QtPlatform::RunModalDialog(afx::CDialog& dialog) {
   const res::DialogTemplate* dialogTemplate = res::FindDialogTemplate(dialog.GetTemplateId());

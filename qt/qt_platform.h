@@ -3,6 +3,7 @@
 #include <QIcon>
 #include <vector>
 
+#include "held_keys.h"
 #include "window/platform.h"
 
 class QDialog;
@@ -27,6 +28,7 @@ class QtPlatform : public afx::Platform {
 
  private:
   std::vector<DialogWindow*> m_open;
+  HeldKeyFilter m_heldKeys;
 };
 
 }  // namespace zorvane::qt

@@ -515,6 +515,43 @@ TEST(Widgets, AboutBoxOpensAndCloses) {
   });
 }
 
+// The window system repeats a held key into the window with the focus. An Escape
+// held to close the About box must not go on to close the main window; a key held
+// in the window where it went down repeats as usual.
+TEST(Widgets, AHeldEscapeClosesOnlyTheWindowItWentDownIn) {
+  // A repeat marked as one, or as X11 sends it: a release and a press with one
+  // time stamp.
+  const auto repeat = [](Qt::Key key, const QString& text) {
+    QKeyEvent marked(QEvent::KeyPress, key, Qt::NoModifier, text, true);
+    QApplication::sendEvent(QApplication::focusWidget(), &marked);
+    QKeyEvent release(QEvent::KeyRelease, key, Qt::NoModifier, text);
+    QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, text);
+    release.setTimestamp(123456);
+    press.setTimestamp(123456);
+    QApplication::sendEvent(QApplication::focusWidget(), &release);
+    QApplication::sendEvent(QApplication::focusWidget(), &press);
+  };
+  const int result = RunMainWindow([&](Window& w) {
+    QTimer::singleShot(0, [&] {
+      QDialog* about = w.platform.TopDialog();
+      EXPECT_NE(about, &w.dialog);
+      EXPECT_TRUE(QTest::qWaitForWindowExposed(about));
+      QTest::keyPress(about, Qt::Key_Escape);  // and held
+      EXPECT_FALSE(about->isVisible());
+    });
+    w.Click(1008);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&w.dialog));
+    repeat(Qt::Key_Escape, QStringLiteral("\x1b"));
+    EXPECT_TRUE(w.dialog.isVisible());
+    QTest::keyRelease(w.Focus(), Qt::Key_Escape);
+    QTest::keyPress(w.Focus(), Qt::Key_1);
+    repeat(Qt::Key_1, QStringLiteral("1"));
+    EXPECT_EQ(w.Input()->toPlainText(), QStringLiteral("111"));
+    QTest::keyRelease(w.Focus(), Qt::Key_1);
+  });
+  EXPECT_EQ(result, 2);  // a fresh Escape still ends it
+}
+
 TEST(Widgets, CloseBoxEndsTheWindow) {
   QtPlatform platform;
   window::CMainDlg dlg(platform);
