@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 
 #include "dialog_window.h"
+#include "help_window.h"
 #include "resources/dialogs/resource_ids.h"
 
 namespace zorvane::qt {
@@ -36,6 +37,12 @@ int QtPlatform::RunModalDialog(afx::CDialog& dialog) {
 
 afx::HICON QtPlatform::LoadIcon(int resourceId) {
   return Icon(afx::HICON{resourceId}).isNull() ? afx::HICON{} : afx::HICON{resourceId};
+}
+
+void QtPlatform::WinHelp() {
+  QWidget* owner = TopDialog();
+  ShowHelpWindow(owner);
+  if (owner) owner->activateWindow();  // the keyboard goes back to the owner
 }
 
 QIcon QtPlatform::Icon(afx::HICON icon) const {

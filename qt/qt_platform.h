@@ -21,6 +21,7 @@ class QtPlatform : public afx::Platform {
 
   int RunModalDialog(afx::CDialog& dialog) override;
   afx::HICON LoadIcon(int resourceId) override;
+  void WinHelp() override;
 
   QIcon Icon(afx::HICON icon) const;
   // The dialog running modally on top, or nullptr; for tests and tools.

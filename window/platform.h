@@ -93,6 +93,9 @@ class Platform {
   virtual int RunModalDialog(CDialog& dialog) = 0;
   // LoadIcon: an icon resource of the program.
   virtual HICON LoadIcon(int resourceId) = 0;
+  // WinHelp: shows the program's help over the dialog running modally, if any,
+  // until the user closes it.
+  virtual void WinHelp() = 0;
 };
 
 }  // namespace zorvane::afx

@@ -6,12 +6,20 @@ namespace zorvane::res {
 namespace {
 
 // The main window's controls that take no keyboard focus, each on Alt and a
-// letter of its caption or task.
+// letter of its caption or task, and the application's Help command.
 constexpr Accelerator kMainAccelerators[] = {
-    {"Alt+D", IDC_DEG},      {"Alt+X", IDC_FIX_E},       {"Alt+F", IDC_F_MODE},
-    {"Alt+T", IDC_MOST_TOP}, {"Alt+I", IDC_F_IN},        {"Alt+O", IDC_F_OUT},
-    {"Alt+P", IDC_PASTE},    {"Alt+C", IDC_CLEAR_INPUT}, {"Alt+L", IDC_CLEAR_OUTPUT},
+    {"Alt+D", IDC_DEG},
+    {"Alt+X", IDC_FIX_E},
+    {"Alt+F", IDC_F_MODE},
+    {"Alt+T", IDC_MOST_TOP},
+    {"Alt+I", IDC_F_IN},
+    {"Alt+O", IDC_F_OUT},
+    {"Alt+P", IDC_PASTE},
+    {"Alt+C", IDC_CLEAR_INPUT},
+    {"Alt+L", IDC_CLEAR_OUTPUT},
     {"Alt+A", IDC_ABOUT},
+    {"F1", ID_HELP},
+    {"Alt+H", ID_HELP},
 };
 
 }  // namespace

@@ -18,8 +18,10 @@
 
 #include "dialog_units.h"
 #include "edit_boxes.h"
+#include "help_window.h"
 #include "qt_platform.h"
 #include "resources/dialogs/dialog_template.h"
+#include "window/main_app.h"
 #include "window/main_dlg.h"
 
 namespace zorvane::qt {
@@ -550,6 +552,46 @@ TEST(Widgets, AHeldEscapeClosesOnlyTheWindowItWentDownIn) {
     QTest::keyRelease(w.Focus(), Qt::Key_1);
   });
   EXPECT_EQ(result, 2);  // a fresh Escape still ends it
+}
+
+// F1 and Alt+H show the help, made from the manual page, in the dialog font;
+// Escape closes it and the keyboard is back in the Input Box.
+TEST(Widgets, HelpOnF1AndAltH) {
+  QtPlatform platform;
+  window::CMainApp app(platform);
+  int shown = 0;
+  QTimer::singleShot(0, [&] {
+    QDialog* main = platform.TopDialog();
+    ASSERT_NE(main, nullptr);
+    EXPECT_TRUE(QTest::qWaitForWindowActive(main));
+    QWidget* input = main->findChild<QWidget*>(QStringLiteral("control1001"));
+    for (const auto& [key, modifiers] :
+         {std::pair{Qt::Key_F1, Qt::NoModifier}, std::pair{Qt::Key_H, Qt::AltModifier}}) {
+      QTimer::singleShot(0, [&] {
+        QDialog* help = OpenHelpWindow();
+        ASSERT_NE(help, nullptr);
+        ++shown;
+        EXPECT_TRUE(QTest::qWaitForWindowExposed(help));
+        EXPECT_EQ(help->font(), main->font());
+        auto* text = help->findChild<QPlainTextEdit*>();
+        ASSERT_NE(text, nullptr);
+        for (const char* part : {"Alt+D", "F1, Alt+H", "FUNCTION MODE", "-2^2 is -4",
+                                 "ASN and ACS need an argument from -1 to 1", "(-8)^(1/3)"}) {
+          EXPECT_TRUE(text->toPlainText().contains(QString::fromUtf8(part))) << part;
+        }
+        EXPECT_EQ(help->focusWidget(), text);
+        QTest::keyClick(text, Qt::Key_Escape);
+      });
+      QTest::keyClick(input, key, modifiers);
+      EXPECT_EQ(OpenHelpWindow(), nullptr);
+      EXPECT_TRUE(QTest::qWaitForWindowActive(main));
+      EXPECT_EQ(QApplication::focusWidget(), input);
+      EXPECT_TRUE(main->isVisible());
+    }
+    QTest::keyClick(input, Qt::Key_Escape);
+  });
+  EXPECT_EQ(afx::AfxWinMain(app), 0);
+  EXPECT_EQ(shown, 2);
 }
 
 TEST(Widgets, CloseBoxEndsTheWindow) {

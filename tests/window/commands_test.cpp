@@ -221,5 +221,27 @@ TEST(MainWindow, EditsPastTheLimitLeaveTheInputAsItWas) {
   }
 }
 
+// The Help command (F1, Alt+H) is no control's: the main window passes it on to
+// the application, which shows the help over the window and leaves it open.
+TEST(MainWindow, HelpGoesToTheApplication) {
+  FakePlatform platform;
+  platform.scripts[102] = [&](FakeSite& w) {
+    w.Input().Set("1+2", 1, 1);
+    EXPECT_TRUE(w.Command(57670));
+    EXPECT_EQ(platform.helpOpenDuring, (std::vector{1}));
+    EXPECT_FALSE(w.result.has_value());
+    EXPECT_EQ(w.Input().text, "1+2");
+    EXPECT_FALSE(w.Command(57671));  // a command nobody has
+    w.Cancel();
+  };
+  window::CMainApp app(platform);
+  EXPECT_EQ(afx::AfxWinMain(app), 0);
+  EXPECT_EQ(platform.helpOpenDuring.size(), 1u);
+}
+
+TEST(MainWindow, WithoutTheApplicationHelpIsNotHandled) {
+  RunMainWindow([](FakeSite& w, window::CMainDlg&) { EXPECT_FALSE(w.Command(57670)); });
+}
+
 }  // namespace
 }  // namespace zorvane::test

@@ -73,6 +73,8 @@ class FakeSite : public afx::DialogSite {
   void Click(int id);
   // Escape or the close box.
   void Cancel() { m_dialog.OnCmdMsg(2, afx::BN_CLICKED); }
+  // A command that is no control's click, such as a keyboard shortcut's.
+  bool Command(int id) { return m_dialog.OnCmdMsg(id, afx::BN_CLICKED); }
   void FocusFirstTabStop();
 
   FakeEdit& Edit(int id);
@@ -99,12 +101,14 @@ class FakePlatform : public afx::Platform {
 
   int RunModalDialog(afx::CDialog& dialog) override;
   afx::HICON LoadIcon(int resourceId) override { return afx::HICON{resourceId}; }
+  void WinHelp() override { helpOpenDuring.push_back(m_open); }
 
   // The script that plays the user of a dialog template. Without one a dialog is
   // closed with OK as soon as it opens.
   std::map<int, Script> scripts;
-  std::vector<int> opened;      // template ids, in the order the dialogs opened
-  std::vector<int> openDuring;  // how many dialogs were open when each one opened
+  std::vector<int> opened;          // template ids, in the order the dialogs opened
+  std::vector<int> openDuring;      // how many dialogs were open when each one opened
+  std::vector<int> helpOpenDuring;  // the same for each showing of the help
 
  private:
   int m_open = 0;
