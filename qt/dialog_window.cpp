@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QShortcut>
+#include <QTimer>
 #include <QWindow>
 
 #include "qt_platform.h"
@@ -39,8 +40,17 @@ class DialogWindow::Window : public QDialog {
   void reject() override { m_site.Dispatch(2, afx::BN_CLICKED); }
   void accept() override { m_site.Dispatch(1, afx::BN_CLICKED); }
 
+ protected:
+  void paintEvent(QPaintEvent* event) override {
+    QDialog::paintEvent(event);
+    if (m_painted) return;
+    m_painted = true;
+    QTimer::singleShot(0, this, [this] { m_site.ApplyIcon(); });
+  }
+
  private:
   DialogWindow& m_site;
+  bool m_painted = false;
 };
 
 class DialogWindow::CheckAdapter : public afx::CheckControl {
@@ -193,8 +203,20 @@ afx::CheckControl* DialogWindow::GetCheckControl(int id) {
   return it == m_checks.end() ? nullptr : it->second.get();
 }
 
+// The window system gets the icon once the window has first been painted:
+// reading its images (and the image plugins the reader consults) then costs no
+// wait for the window. A later SetIcon applies at once.
 void DialogWindow::SetIcon(afx::HICON icon, bool) {
-  m_window->setWindowIcon(m_platform.Icon(icon));
+  m_icon = icon;
+  m_iconPending = true;
+  if (m_iconNow) ApplyIcon();
+}
+
+void DialogWindow::ApplyIcon() {
+  m_iconNow = true;
+  if (!m_iconPending) return;
+  m_iconPending = false;
+  m_window->setWindowIcon(m_platform.Icon(m_icon));
 }
 
 void DialogWindow::SetFont(int controlId, afx::StockFont) {

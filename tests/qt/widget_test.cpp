@@ -104,7 +104,9 @@ TEST(Widgets, StartState) {
     EXPECT_EQ(w.dialog.minimumSize(), w.dialog.maximumSize());  // fixed size
     EXPECT_TRUE(w.dialog.windowFlags() & Qt::WindowMinimizeButtonHint);
     EXPECT_FALSE(w.dialog.windowFlags() & Qt::WindowMaximizeButtonHint);
-    EXPECT_FALSE(w.dialog.windowIcon().isNull());
+    // The icon goes to the window system once the window has been painted.
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !w.dialog.windowIcon().isNull(); }));
+    EXPECT_TRUE(w.dialog.windowIcon().availableSizes().contains(QSize(32, 32)));
   });
   EXPECT_EQ(result, 2);  // Escape: Cancel
 }
