@@ -20,6 +20,8 @@ CommandLine ParseCommandLine(const std::vector<std::string>& args) {
       line.options.fixE = true;
     } else if (arg == "--trace") {
       line.trace = true;
+    } else if (arg == "--explain") {
+      line.explain = true;
     } else if (arg == "--help") {
       line.help = true;
     } else if (arg == "--version") {
@@ -34,6 +36,16 @@ CommandLine ParseCommandLine(const std::vector<std::string>& args) {
 std::string ToCapitals(std::string text) {
   for (char& c : text) {
     if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
+  }
+  return text;
+}
+
+std::string ArgumentText(std::string_view argument) {
+  std::string text;
+  text.reserve(argument.size());
+  for (std::size_t i = 0; i < argument.size(); ++i) {
+    if (argument[i] == '\n' && (i == 0 || argument[i - 1] != '\r')) text += '\r';
+    text += argument[i];
   }
   return text;
 }

@@ -1,26 +1,36 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "engine/evaluate.h"
 
 namespace zorvane::cli {
 
+// "-" among the expressions: read standard input at that place.
+inline constexpr std::string_view kStandardInput = "-";
+
 struct CommandLine {
   Options options;
   bool trace = false;
+  bool explain = false;
   bool help = false;
   bool version = false;
-  std::vector<std::string> expressions;
-  std::string error;  // a usage error, or empty
+  std::vector<std::string> expressions;  // may hold kStandardInput
+  std::string error;                     // a usage error, or empty
 };
 
 // Reads the arguments after the program name. An argument that begins with a
-// single "-" is an expression ("-2^2"); "--" ends the options.
+// single "-" is an expression ("-2^2"); "--" ends the options; "-" alone
+// stands for standard input.
 CommandLine ParseCommandLine(const std::vector<std::string>& args);
 
 // Letters a to z become capitals, as the window's Input Box does with typing.
 std::string ToCapitals(std::string text);
+
+// An argument as the Input Box would hold it: a line break in it becomes the
+// CR LF that Ctrl+Enter puts there, which evaluation passes over.
+std::string ArgumentText(std::string_view argument);
 
 }  // namespace zorvane::cli

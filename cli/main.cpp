@@ -4,30 +4,40 @@
 #include <cerrno>
 #include <csignal>
 #include <cstdio>
+#include <cstring>
 #include <iostream>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "cli/command_line.h"
-#include "engine/evaluate.h"
+#include "cli/line_editor.h"
+#include "cli/output.h"
+#include "cli/session.h"
+#include "zorvane_facts.h"
 
 namespace {
+
+using zorvane::cli::Session;
+using zorvane::cli::WriteAll;
 
 constexpr int kExitOk = 0;
 constexpr int kExitSomeError = 1;
 constexpr int kExitUsage = 2;
 constexpr int kExitOutput = 3;
 
+constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+
 constexpr std::string_view kUsage =
-    "Usage: zorvane-cli [--deg] [--fix-e] [--trace] [EXPRESSION ...]\n"
+    "Usage: zorvane-cli [--deg] [--fix-e] [--trace] [--explain] [EXPRESSION ...]\n"
     "Evaluates each EXPRESSION as the Zorvane window does and prints one result\n"
-    "line for each. Without EXPRESSION, reads standard input line by line and\n"
-    "prints exactly one line for each line read.\n"
+    "line for each. Without EXPRESSION, or where an EXPRESSION is \"-\", reads\n"
+    "standard input line by line and prints exactly one line for each line read.\n"
     "\n"
     "  --deg        angles in degrees (the window's DEG)\n"
     "  --fix-e      every result in exponent form (the window's Fix_E)\n"
     "  --trace      show every rewrite of the expression on standard error\n"
+    "  --explain    say on standard error why an evaluation failed\n"
     "  --help       show this help\n"
     "  --version    show the version\n"
     "  --           end of options; later arguments are expressions\n"
@@ -35,34 +45,13 @@ constexpr std::string_view kUsage =
     "Exit status: 0 when no evaluation failed, 1 when any gave \"error\",\n"
     "2 for a usage error, 3 when the output could not be written.\n";
 
-// Writes everything or reports failure (a closed pipe, a full disk).
-bool WriteAll(std::FILE* stream, std::string_view text) {
-  if (std::fwrite(text.data(), 1, text.size(), stream) != text.size()) return false;
-  return std::fflush(stream) == 0;
+// Says once on standard error that the output failed, and gives the status.
+int OutputFailed() {
+  const int error = errno;
+  WriteAll(stderr,
+           std::string("zorvane-cli: cannot write the output: ") + std::strerror(error) + "\n");
+  return kExitOutput;
 }
-
-struct Session {
-  zorvane::Options options;
-  bool trace = false;
-  bool anyError = false;
-
-  std::string Evaluate(const std::string& typed) {
-    const std::string input = zorvane::cli::ToCapitals(typed);
-    zorvane::TraceSink sink = [](std::string_view stage, std::string_view text) {
-      std::string line(stage);
-      line.resize(std::max<std::size_t>(line.size(), 10), ' ');
-      line.append(" ").append(text).append("\n");
-      WriteAll(stderr, line);
-    };
-    zorvane::Outcome outcome = zorvane::Evaluate(input, input, options, trace ? &sink : nullptr);
-    if (outcome.tooLong) {
-      WriteAll(stderr, "zorvane-cli: an expression of " + std::to_string(typed.size()) +
-                           " characters was too long to work out; gave \"error\"\n");
-    }
-    if (outcome.kind == zorvane::OutcomeKind::Error) anyError = true;
-    return std::move(outcome.text);
-  }
-};
 
 bool ReadLine(std::istream& in, std::string& line) {
   if (!std::getline(in, line)) return false;
@@ -70,26 +59,39 @@ bool ReadLine(std::istream& in, std::string& line) {
   return true;
 }
 
-int RunBatch(Session& session) {
+// One result line for each line of standard input; false when the output failed.
+bool RunBatch(Session& session) {
   std::string line;
   while (ReadLine(std::cin, line)) {
-    if (!WriteAll(stdout, session.Evaluate(line) + "\n")) return kExitOutput;
+    // A byte-order mark that an editor put at the start of the file.
+    if (!session.inputStarted && line.starts_with(kByteOrderMark)) {
+      line.erase(0, kByteOrderMark.size());
+    }
+    session.inputStarted = true;
+    if (!WriteAll(stdout, session.Evaluate(line) + "\n")) return false;
   }
-  return session.anyError ? kExitSomeError : kExitOk;
+  return true;
 }
 
-int RunInteractive(Session& session) {
-  WriteAll(stdout, "Zorvane " ZORVANE_VERSION " - type an expression, Ctrl+D to end.\n");
+// A session at a terminal: the terminal shows the expression as typed, the
+// program answers with "=" and the result under it.
+bool RunInteractive(Session& session) {
+  if (!WriteAll(stdout, "Zorvane " ZORVANE_VERSION " - type an expression, Ctrl+D to end.\n")) {
+    return false;
+  }
+  zorvane::cli::LineEditor editor("zorvane-cli", zorvane::cli::HistoryFile());
   std::string line;
-  while (WriteAll(stdout, "> ") && ReadLine(std::cin, line)) {
+  while (editor.ReadLine(line)) {
     const std::string result = session.Evaluate(line);
     if (result.empty()) continue;
-    if (!WriteAll(stdout, zorvane::cli::ToCapitals(line) + "\n=" + result + "\n")) {
-      return kExitOutput;
-    }
+    editor.Remember(line);
+    if (!WriteAll(stdout, "=" + result + "\n")) return false;
   }
-  WriteAll(stdout, "\n");
-  return session.anyError ? kExitSomeError : kExitOk;
+  return WriteAll(stdout, "\n");
+}
+
+bool ReadStandardInput(Session& session) {
+  return isatty(STDIN_FILENO) ? RunInteractive(session) : RunBatch(session);
 }
 
 }  // namespace
@@ -105,17 +107,19 @@ int main(int argc, char** argv) {
     WriteAll(stderr, "zorvane-cli: " + line.error + "\nTry 'zorvane-cli --help'.\n");
     return kExitUsage;
   }
-  if (line.help) return WriteAll(stdout, kUsage) ? kExitOk : kExitOutput;
+  if (line.help) return WriteAll(stdout, kUsage) ? kExitOk : OutputFailed();
   if (line.version) {
-    return WriteAll(stdout, "zorvane-cli " ZORVANE_VERSION "\n") ? kExitOk : kExitOutput;
+    return WriteAll(stdout, "zorvane-cli " ZORVANE_VERSION "\n") ? kExitOk : OutputFailed();
   }
 
-  Session session{line.options, line.trace};
-  if (!line.expressions.empty()) {
-    for (const std::string& expression : line.expressions) {
-      if (!WriteAll(stdout, session.Evaluate(expression) + "\n")) return kExitOutput;
-    }
-    return session.anyError ? kExitSomeError : kExitOk;
+  Session session{line.options, line.trace, line.explain};
+  if (line.expressions.empty() && !ReadStandardInput(session)) return OutputFailed();
+  for (const std::string& expression : line.expressions) {
+    const bool written =
+        expression == zorvane::cli::kStandardInput
+            ? ReadStandardInput(session)
+            : WriteAll(stdout, session.Evaluate(zorvane::cli::ArgumentText(expression)) + "\n");
+    if (!written) return OutputFailed();
   }
-  return isatty(STDIN_FILENO) ? RunInteractive(session) : RunBatch(session);
+  return session.anyError ? kExitSomeError : kExitOk;
 }

@@ -2,6 +2,8 @@
 
 #include <cstdlib>
 
+#include "zorvane_facts.h"
+
 namespace zorvane::qt {
 namespace {
 
@@ -34,7 +36,7 @@ std::string HelpText() {
 }
 
 std::string VersionText() {
-  return "zorvane 1.6\n";
+  return "zorvane " ZORVANE_VERSION "\n";
 }
 
 std::string UsageErrorText(const std::vector<std::string_view>& arguments) {

@@ -9,6 +9,7 @@
 #include "first_paint_probe.h"
 #include "qt_platform.h"
 #include "window/main_app.h"
+#include "zorvane_facts.h"
 
 namespace {
 
@@ -64,7 +65,7 @@ int main(int argc, char* argv[]) {
   qInstallMessageHandler(previous);
   QApplication::setApplicationName(QStringLiteral("zorvane"));
   QApplication::setApplicationDisplayName(QStringLiteral("Zorvane"));
-  QApplication::setDesktopFileName(QStringLiteral("io.github.zorvane.Zorvane"));
+  QApplication::setDesktopFileName(QStringLiteral(ZORVANE_APP_ID));
 
   qt::FirstPaintProbe::InstallIfRequested();
 

@@ -2,6 +2,7 @@
 #include "about_dialog.h"
 
 #include "resource_ids.h"
+#include "zorvane_facts.h"
 
 namespace zorvane::res {
 namespace {
@@ -11,7 +12,7 @@ using enum ControlKind;
 constexpr DialogControl kControls[] = {
     {IDOK, PushButton, "OK", 44, 38, 50, 14, kDefault | kTabStop},
     {IDC_STATIC, Icon, "", 7, 7, 20, 20, kNoStyle, IDR_MAINFRAME},
-    {IDC_STATIC, Label, "Zorvane  Version 1.6", 30, 7, 72, 8, kLeftText},
+    {IDC_STATIC, Label, "Zorvane  Version " ZORVANE_VERSION_SHORT, 30, 7, 72, 8, kLeftText},
 };
 
 }  // namespace

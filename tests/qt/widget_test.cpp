@@ -23,6 +23,7 @@
 #include "resources/dialogs/dialog_template.h"
 #include "window/main_app.h"
 #include "window/main_dlg.h"
+#include "zorvane_facts.h"
 
 namespace zorvane::qt {
 namespace {
@@ -502,7 +503,7 @@ TEST(Widgets, AboutBoxOpensAndCloses) {
       EXPECT_EQ(about->windowTitle(), QString::fromUtf8("このソフトウェアについて"));
       bool labelFound = false;
       for (QLabel* label : about->findChildren<QLabel*>()) {
-        labelFound |= label->text() == QStringLiteral("Zorvane  Version 1.6");
+        labelFound |= label->text() == QStringLiteral("Zorvane  Version " ZORVANE_VERSION_SHORT);
       }
       EXPECT_TRUE(labelFound);
       QPushButton* ok = about->findChild<QPushButton*>(QStringLiteral("control1"));

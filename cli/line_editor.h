@@ -1,0 +1,46 @@
+#pragma once
+
+#include <histedit.h>
+
+#include <filesystem>
+#include <memory>
+#include <string>
+
+namespace zorvane::cli {
+
+// The history file of interactive sessions: $XDG_STATE_HOME/zorvane/history,
+// or ~/.local/state/zorvane/history; empty when neither can be named.
+std::filesystem::path HistoryFile();
+
+// Reads lines typed on a terminal with libedit: the cursor keys edit the line,
+// Up and Down go through earlier lines, which are kept in `historyFile` between
+// sessions. Ctrl+C drops the line being typed, Ctrl+D ends the input. A history
+// file that cannot be read or written only loses the history.
+class LineEditor {
+ public:
+  LineEditor(const char* program, std::filesystem::path historyFile);
+  LineEditor(const LineEditor&) = delete;
+  LineEditor& operator=(const LineEditor&) = delete;
+  ~LineEditor();
+
+  // Prompts with "> " and reads one line, without its line break; a dropped
+  // line reads as empty. False at the end of the input.
+  bool ReadLine(std::string& line);
+
+  // Adds the line to the history and saves the history file.
+  void Remember(const std::string& line);
+
+ private:
+  static unsigned char DropLine(EditLine* editLine, int key);
+
+  struct Closer {
+    void operator()(EditLine* editLine) const { el_end(editLine); }
+    void operator()(History* history) const { history_end(history); }
+  };
+  std::unique_ptr<History, Closer> history_;
+  std::unique_ptr<EditLine, Closer> editLine_;
+  std::filesystem::path historyFile_;
+  bool dropped_ = false;
+};
+
+}  // namespace zorvane::cli
