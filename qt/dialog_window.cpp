@@ -5,9 +5,12 @@
 #include <QFontDatabase>
 #include <QLabel>
 #include <QPushButton>
+#include <QShortcut>
+#include <QTimer>
 #include <QWindow>
 
 #include "qt_platform.h"
+#include "resources/dialogs/accelerators.h"
 #include "resources/dialogs/resource_ids.h"
 #include "window/accessible_names.h"
 
@@ -37,8 +40,17 @@ class DialogWindow::Window : public QDialog {
   void reject() override { m_site.Dispatch(2, afx::BN_CLICKED); }
   void accept() override { m_site.Dispatch(1, afx::BN_CLICKED); }
 
+ protected:
+  void paintEvent(QPaintEvent* event) override {
+    QDialog::paintEvent(event);
+    if (m_painted) return;
+    m_painted = true;
+    QTimer::singleShot(0, this, [this] { m_site.ApplyIcon(); });
+  }
+
  private:
   DialogWindow& m_site;
+  bool m_painted = false;
 };
 
 class DialogWindow::CheckAdapter : public afx::CheckControl {
@@ -83,12 +95,34 @@ void DialogWindow::Build() {
     widget->setGeometry(MapDialogRect(m_units, control.x, control.y, control.w, control.h));
     const std::string_view name = window::AccessibleName(m_template.id, control.id);
     if (!name.empty()) widget->setAccessibleName(FromUtf8(name));
+    const std::string description = window::AccessibleDescription(m_template.id, control.id);
+    if (!description.empty()) widget->setAccessibleDescription(FromUtf8(description));
     if (control.id != res::IDC_STATIC) {
       widget->setObjectName(QStringLiteral("control%1").arg(control.id));
       m_controls[control.id] = widget;
     }
   }
   window.setFixedSize(MapDialogRect(m_units, 0, 0, m_template.w, m_template.h).size());
+  InstallAccelerators();
+}
+
+// The template's keyboard shortcuts: one on a control clicks it, exactly as the
+// mouse does; any other gives its command to the dialog.
+void DialogWindow::InstallAccelerators() {
+  for (const res::Accelerator& accelerator : res::FindAccelerators(m_template.id)) {
+    auto* shortcut = new QShortcut(
+        QKeySequence(FromUtf8(accelerator.keys), QKeySequence::PortableText), m_window.get());
+    const int command = accelerator.command;
+    QObject::connect(shortcut, &QShortcut::activated, m_window.get(), [this, command] {
+      auto it = m_controls.find(command);
+      auto* button = it == m_controls.end() ? nullptr : qobject_cast<QAbstractButton*>(it->second);
+      if (button) {
+        button->click();
+      } else {
+        Dispatch(command, afx::BN_CLICKED);
+      }
+    });
+  }
 }
 
 QWidget* DialogWindow::CreateControl(const res::DialogControl& control) {
@@ -169,8 +203,20 @@ afx::CheckControl* DialogWindow::GetCheckControl(int id) {
   return it == m_checks.end() ? nullptr : it->second.get();
 }
 
+// The window system gets the icon once the window has first been painted:
+// reading its images (and the image plugins the reader consults) then costs no
+// wait for the window. A later SetIcon applies at once.
 void DialogWindow::SetIcon(afx::HICON icon, bool) {
-  m_window->setWindowIcon(m_platform.Icon(icon));
+  m_icon = icon;
+  m_iconPending = true;
+  if (m_iconNow) ApplyIcon();
+}
+
+void DialogWindow::ApplyIcon() {
+  m_iconNow = true;
+  if (!m_iconPending) return;
+  m_iconPending = false;
+  m_window->setWindowIcon(m_platform.Icon(m_icon));
 }
 
 void DialogWindow::SetFont(int controlId, afx::StockFont) {

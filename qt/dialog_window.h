@@ -30,6 +30,7 @@ class DialogWindow : public afx::DialogSite {
   void EndDialog(int result) override;
 
   void FocusFirstTabStop();
+  void ApplyIcon();
   int Exec();
   QDialog* Widget() const;
 
@@ -38,6 +39,7 @@ class DialogWindow : public afx::DialogSite {
   class CheckAdapter;
 
   void Build();
+  void InstallAccelerators();
   QWidget* CreateControl(const res::DialogControl& control);
   void Dispatch(int id, int code);
 
@@ -52,6 +54,9 @@ class DialogWindow : public afx::DialogSite {
   bool m_ended = false;
   int m_result = -1;
   bool m_dispatching = true;
+  afx::HICON m_icon;
+  bool m_iconPending = false;  // SetIcon came before the first paint
+  bool m_iconNow = false;      // painted: icons apply at once
 };
 
 }  // namespace zorvane::qt

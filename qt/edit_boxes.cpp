@@ -5,9 +5,11 @@
 #include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QMimeData>
+#include <QMouseEvent>
 #include <QScrollBar>
 #include <QTextBlock>
 
+#include "number_span.h"
 #include "text_positions.h"
 
 namespace zorvane::qt {
@@ -18,6 +20,12 @@ void SendToBridge(QAccessibleEvent* event) {
 }
 
 AccessibilityEventSink g_accessibilitySink = SendToBridge;
+
+void BeepAloud() {
+  QApplication::beep();
+}
+
+BeepSink g_beepSink = BeepAloud;
 
 bool IsEnter(const QKeyEvent& event) {
   return event.key() == Qt::Key_Return || event.key() == Qt::Key_Enter;
@@ -36,6 +44,18 @@ bool IsTypedText(const QString& text) {
 
 void SetAccessibilityEventSink(AccessibilityEventSink sink) {
   g_accessibilitySink = sink ? sink : SendToBridge;
+}
+
+void SetBeepSink(BeepSink sink) {
+  g_beepSink = sink ? sink : BeepAloud;
+}
+
+void Beep() {
+  g_beepSink();
+}
+
+bool FitsEditLimit(QStringView plain, int replaced, QStringView insert) {
+  return qint64(WindowLength(plain)) - replaced + WindowLength(insert) <= kEditLimit;
 }
 
 EditBox::EditBox(QWidget* parent, bool upperCase, bool readOnly)
@@ -78,6 +98,23 @@ void EditBox::keyPressEvent(QKeyEvent* event) {
   QPlainTextEdit::keyPressEvent(event);
 }
 
+// A double-click picks the whole number under the pointer, a result such as
+// 1.414213562 or 1.5E-10, where the toolkit's word rule would stop at the point
+// or the sign. Elsewhere it picks a word as always; a third click still takes
+// the line, and dragging on extends as after any double-click.
+void EditBox::mouseDoubleClickEvent(QMouseEvent* event) {
+  QPlainTextEdit::mouseDoubleClickEvent(event);
+  if (event->button() != Qt::LeftButton) return;
+  const QTextCursor under = cursorForPosition(event->position().toPoint());
+  const QTextBlock block = under.block();
+  const std::optional<NumberSpan> number = NumberAt(block.text(), under.positionInBlock());
+  if (!number) return;
+  QTextCursor cursor = textCursor();
+  cursor.setPosition(block.position() + number->start);
+  cursor.setPosition(block.position() + number->end, QTextCursor::KeepAnchor);
+  setTextCursor(cursor);
+}
+
 void EditBox::insertFromMimeData(const QMimeData* source) {
   if (isReadOnly() || !source || !source->hasText()) return;
   QString text = FromWindowText(source->text().toStdString());
@@ -85,32 +122,63 @@ void EditBox::insertFromMimeData(const QMimeData* source) {
 }
 
 void EditBox::inputMethodEvent(QInputMethodEvent* event) {
-  if (!m_upperCase || event->commitString().isEmpty()) {
+  const QString commit = event->commitString();
+  if (commit.isEmpty() || isReadOnly()) {
     QPlainTextEdit::inputMethodEvent(event);
     return;
   }
-  QInputMethodEvent upper(event->preeditString(), event->attributes());
-  upper.setCommitString(event->commitString().toUpper(), event->replacementStart(),
-                        event->replacementLength());
-  QPlainTextEdit::inputMethodEvent(&upper);
+  // The commit replaces the selection, as typing does; one that does not fit is
+  // dropped whole.
+  const bool fits = FitsEditLimit(toPlainText(), SelectedLength(), commit);
+  if (!fits) Beep();
+  QInputMethodEvent changed(event->preeditString(), event->attributes());
+  if (fits) {
+    changed.setCommitString(m_upperCase ? commit.toUpper() : commit, event->replacementStart(),
+                            event->replacementLength());
+  }
+  QPlainTextEdit::inputMethodEvent(&changed);
 }
 
-// Typing and pasting: capitals where the box asks for them, and no further than
-// the typing limit.
-void EditBox::InsertTyped(QString text) {
-  if (m_upperCase) text = text.toUpper();
-  QTextCursor cursor = textCursor();
+// How many window positions the selection takes.
+int EditBox::SelectedLength() const {
+  const QTextCursor cursor = textCursor();
   const QString plain = toPlainText();
-  const int selected = ToWindowPosition(plain, cursor.selectionEnd()) -
-                       ToWindowPosition(plain, cursor.selectionStart());
-  const QString fitting = FitWindowLength(text, kTypingLimit - WindowLength(plain) + selected);
-  if (fitting.isEmpty()) {
-    QApplication::beep();
+  return ToWindowPosition(plain, cursor.selectionEnd()) -
+         ToWindowPosition(plain, cursor.selectionStart());
+}
+
+// Typing and pasting: capitals where the box asks for them; an insertion that
+// would pass the limit is refused whole.
+void EditBox::InsertTyped(QString text) {
+  if (text.isEmpty()) return;
+  if (m_upperCase) text = text.toUpper();
+  if (!FitsEditLimit(toPlainText(), SelectedLength(), text)) {
+    Beep();
     return;
   }
-  cursor.insertText(fitting);
+  // A run of typing is one step of undo, and a command's edit one of its own: an
+  // insertion joins the step before only when that was typing that ended here.
+  QTextCursor cursor = textCursor();
+  const TypingRun here{document()->availableUndoSteps(), cursor.position()};
+  if (!cursor.hasSelection() && here == m_typingRun) {
+    cursor.joinPreviousEditBlock();
+  } else {
+    cursor.beginEditBlock();
+  }
+  cursor.insertText(text);
+  cursor.endEditBlock();
+  m_typingRun = {document()->availableUndoSteps(), cursor.position()};
   setTextCursor(cursor);
   ensureCursorVisible();
+}
+
+QtEditControl::QtEditControl(QPlainTextEdit& edit) : m_edit(edit) {
+  m_documentChanged = QObject::connect(edit.document(), &QTextDocument::contentsChanged, &edit,
+                                       [this] { m_textValid = false; });
+}
+
+QtEditControl::~QtEditControl() {
+  QObject::disconnect(m_documentChanged);
 }
 
 void QtEditControl::SetFocus() {
@@ -125,14 +193,59 @@ void QtEditControl::GetSel(int& start, int& end) const {
 }
 
 std::string QtEditControl::GetWindowText() const {
-  return ToWindowText(m_edit.toPlainText());
+  if (!m_textValid) {
+    m_text = ToWindowText(m_edit.toPlainText());
+    m_textValid = true;
+  }
+  return m_text;
 }
 
+// A text that is the old one with something in front, as when EXE puts a new
+// entry on top of the log, only has that part inserted at the start: the cost
+// stays that of the new entry however long the log has grown.
 void QtEditControl::SetWindowText(std::string_view text) {
-  m_edit.setPlainText(FromWindowText(text));
-  QTextCursor cursor = m_edit.textCursor();
-  cursor.movePosition(QTextCursor::Start);
+  QTextCursor cursor(m_edit.document());
+  if (m_textValid && !m_text.empty() && text.size() > m_text.size() && text.ends_with(m_text)) {
+    const std::string_view head = text.substr(0, text.size() - m_text.size());
+    std::string newText = ToWindowText(FromWindowText(head)) + m_text;
+    cursor.insertText(FromWindowText(head));
+    m_edit.document()->clearUndoRedoStacks();  // as after any SetWindowText
+    m_text = std::move(newText);
+    m_textValid = true;
+  } else {
+    m_edit.setPlainText(FromWindowText(text));
+  }
+  cursor.setPosition(0);
   m_edit.setTextCursor(cursor);
+}
+
+bool QtEditControl::ReplaceText(std::string_view text) {
+  const QString wanted = FromWindowText(text);
+  if (!FitsEditLimit(QString(), 0, wanted)) {
+    Beep();
+    return false;
+  }
+  // Only the part that differs is replaced, as one step of the box's undo, so
+  // that Ctrl+Z takes back a command's edit as it takes back typing.
+  const QString plain = m_edit.toPlainText();
+  qsizetype head = 0;
+  while (head < plain.size() && head < wanted.size() && plain[head] == wanted[head])
+    ++head;
+  qsizetype tail = 0;
+  while (tail < plain.size() - head && tail < wanted.size() - head &&
+         plain[plain.size() - 1 - tail] == wanted[wanted.size() - 1 - tail])
+    ++tail;
+  QTextCursor cursor(m_edit.document());
+  if (head + tail < plain.size() || head + tail < wanted.size()) {
+    cursor.beginEditBlock();
+    cursor.setPosition(int(head));
+    cursor.setPosition(int(plain.size() - tail), QTextCursor::KeepAnchor);
+    cursor.insertText(wanted.mid(head, wanted.size() - head - tail));
+    cursor.endEditBlock();
+  }
+  cursor.setPosition(0);
+  m_edit.setTextCursor(cursor);
+  return true;
 }
 
 void QtEditControl::SetSel(int start, int end) {

@@ -2,6 +2,7 @@
 
 #include <QPlainTextEdit>
 #include <functional>
+#include <string>
 
 #include "window/platform.h"
 
@@ -15,8 +16,18 @@ namespace zorvane::qt {
 using AccessibilityEventSink = void (*)(QAccessibleEvent* event);
 void SetAccessibilityEventSink(AccessibilityEventSink sink);  // nullptr: the default
 
-// The most positions typing and pasting may fill, as in the classic edit box.
-inline constexpr int kTypingLimit = 32767;
+// How a refused edit is heard: QApplication::beep by default. Tests listen here.
+using BeepSink = void (*)();
+void SetBeepSink(BeepSink sink);  // nullptr: the default
+void Beep();
+
+// The most positions an edit of the user's may fill, as in the classic edit box:
+// typing, pasting, the keypad and the Paste button. An edit that would pass it is
+// refused whole with a beep; only the evaluation writes without a limit.
+inline constexpr int kEditLimit = 32767;
+
+// Whether `plain` with `insert` in place of `replaced` of its positions fits.
+bool FitsEditLimit(QStringView plain, int replaced, QStringView insert);
 
 // An edit box made from a template's edit control. With the upper-case style,
 // typed and pasted letters become capitals; text written by a command is not
@@ -33,31 +44,51 @@ class EditBox : public QPlainTextEdit {
 
  protected:
   void keyPressEvent(QKeyEvent* event) override;
+  void mouseDoubleClickEvent(QMouseEvent* event) override;
   void insertFromMimeData(const QMimeData* source) override;
   void inputMethodEvent(QInputMethodEvent* event) override;
 
  private:
   void InsertTyped(QString text);
+  int SelectedLength() const;
+
+  // Where the last typed insertion left the undo stack and the caret.
+  struct TypingRun {
+    int undoSteps = -1;
+    int caret = -1;
+    friend bool operator==(const TypingRun&, const TypingRun&) = default;
+  };
 
   bool m_upperCase;
+  TypingRun m_typingRun;
   std::function<void()> m_pressDefault;
 };
 
 // The window's view of an edit box: CR LF line breaks and byte positions.
 class QtEditControl : public afx::EditControl {
  public:
-  explicit QtEditControl(QPlainTextEdit& edit) : m_edit(edit) {}
+  explicit QtEditControl(QPlainTextEdit& edit);
+  ~QtEditControl() override;
+  QtEditControl(const QtEditControl&) = delete;
+  QtEditControl& operator=(const QtEditControl&) = delete;
 
   void SetFocus() override;
   void GetSel(int& start, int& end) const override;
   std::string GetWindowText() const override;
   void SetWindowText(std::string_view text) override;
+  bool ReplaceText(std::string_view text) override;
   void SetSel(int start, int end) override;
   void ScrollCaret() override;
   void AnnounceInsertion(std::string_view text) override;
 
  private:
   QPlainTextEdit& m_edit;
+  // The window text of the box as last read or written, while the document has
+  // not changed since: the log is read and rewritten on every EXE, and neither
+  // may cost more as it grows.
+  mutable std::string m_text;
+  mutable bool m_textValid = false;
+  QMetaObject::Connection m_documentChanged;
 };
 
 }  // namespace zorvane::qt

@@ -6,6 +6,7 @@
 #include <QWidget>
 #include <chrono>
 #include <cstdio>
+#include <ctime>
 
 namespace zorvane::qt {
 
@@ -24,8 +25,11 @@ bool FirstPaintProbe::eventFilter(QObject* watched, QEvent* event) {
     // from the next turn of the event loop.
     QTimer::singleShot(0, this, [this] {
       const auto now = std::chrono::system_clock::now().time_since_epoch();
-      std::fprintf(stderr, "zorvane: first paint at %lld\n",
-                   static_cast<long long>(std::chrono::nanoseconds(now).count()));
+      timespec cpu{};
+      clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &cpu);
+      std::fprintf(stderr, "zorvane: first paint at %lld\nzorvane: cpu time at first paint %lld\n",
+                   static_cast<long long>(std::chrono::nanoseconds(now).count()),
+                   static_cast<long long>(cpu.tv_sec) * 1000000000 + cpu.tv_nsec);
       QCoreApplication::instance()->removeEventFilter(this);
     });
   }

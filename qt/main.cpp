@@ -2,7 +2,7 @@
 #include <QApplication>
 #include <cstdio>
 #include <cstdlib>
-#include <iostream>
+#include <string>
 #include <vector>
 
 #include "command_line.h"
@@ -12,6 +12,12 @@
 #include "zorvane_facts.h"
 
 namespace {
+
+// Standard output and error through stdio: the iostreams would set up their
+// locales at start-up for these few lines.
+void Write(std::FILE* stream, const std::string& text) {
+  std::fwrite(text.data(), 1, text.size(), stream);
+}
 
 // While Qt starts, a display that cannot be reached ends the program with one
 // plain line instead of the toolkit's messages and an abort.
@@ -38,19 +44,19 @@ int main(int argc, char* argv[]) {
   const std::vector<std::string_view> arguments(argv + 1, argv + argc);
   switch (qt::ParseCommandLine(arguments)) {
     case qt::Launch::Help:
-      std::cout << qt::HelpText();
+      Write(stdout, qt::HelpText());
       return 0;
     case qt::Launch::Version:
-      std::cout << qt::VersionText();
+      Write(stdout, qt::VersionText());
       return 0;
     case qt::Launch::UsageError:
-      std::cerr << qt::UsageErrorText(arguments);
+      Write(stderr, qt::UsageErrorText(arguments));
       return 2;
     case qt::Launch::Window:
       break;
   }
   if (!qt::DisplayAvailable()) {
-    std::cerr << qt::NoDisplayText();
+    Write(stderr, qt::NoDisplayText());
     return 1;
   }
 

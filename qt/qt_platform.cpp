@@ -1,12 +1,25 @@
 #include "qt_platform.h"
 
+#include <QCoreApplication>
+#include <QFile>
+
 #include "dialog_window.h"
+#include "help_window.h"
 #include "resources/dialogs/resource_ids.h"
 
 namespace zorvane::qt {
 
-QtPlatform::QtPlatform() = default;
-QtPlatform::~QtPlatform() = default;
+QtPlatform::QtPlatform() {
+  if (QCoreApplication* application = QCoreApplication::instance()) {
+    application->installEventFilter(&m_heldKeys);
+  }
+}
+
+QtPlatform::~QtPlatform() {
+  if (QCoreApplication* application = QCoreApplication::instance()) {
+    application->removeEventFilter(&m_heldKeys);
+  }
+}
 
 int QtPlatform::RunModalDialog(afx::CDialog& dialog) {
   const res::DialogTemplate* dialogTemplate = res::FindDialogTemplate(dialog.GetTemplateId());
@@ -23,15 +36,27 @@ int QtPlatform::RunModalDialog(afx::CDialog& dialog) {
   return result;
 }
 
+// Only whether the icon is there: its images are read when a window shows it.
 afx::HICON QtPlatform::LoadIcon(int resourceId) {
-  return Icon(afx::HICON{resourceId}).isNull() ? afx::HICON{} : afx::HICON{resourceId};
+  const bool present =
+      resourceId == res::IDR_MAINFRAME && QFile::exists(QStringLiteral(":/icons/32.png"));
+  return present ? afx::HICON{resourceId} : afx::HICON{};
+}
+
+void QtPlatform::WinHelp() {
+  QWidget* owner = TopDialog();
+  ShowHelpWindow(owner);
+  if (owner) owner->activateWindow();  // the keyboard goes back to the owner
 }
 
 QIcon QtPlatform::Icon(afx::HICON icon) const {
   if (icon.resourceId != res::IDR_MAINFRAME) return {};
+  // The window manager is given every size the icon holds, so it holds those a
+  // title bar, task bar or the About box can use, up to 128 pixels for a scale of
+  // 2; the larger one is for the desktop's icon theme only.
   static const QIcon appIcon = [] {
     QIcon result;
-    for (int size : {16, 32, 48, 64, 128, 256}) {
+    for (int size : {16, 32, 48, 64, 128}) {
       result.addFile(QStringLiteral(":/icons/%1.png").arg(size), QSize(size, size));
     }
     return result;

@@ -3,6 +3,7 @@
 #include <QIcon>
 #include <vector>
 
+#include "held_keys.h"
 #include "window/platform.h"
 
 class QDialog;
@@ -20,6 +21,7 @@ class QtPlatform : public afx::Platform {
 
   int RunModalDialog(afx::CDialog& dialog) override;
   afx::HICON LoadIcon(int resourceId) override;
+  void WinHelp() override;
 
   QIcon Icon(afx::HICON icon) const;
   // The dialog running modally on top, or nullptr; for tests and tools.
@@ -27,6 +29,7 @@ class QtPlatform : public afx::Platform {
 
  private:
   std::vector<DialogWindow*> m_open;
+  HeldKeyFilter m_heldKeys;
 };
 
 }  // namespace zorvane::qt

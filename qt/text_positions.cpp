@@ -70,8 +70,4 @@ int FromWindowPosition(QStringView plain, int position) {
   return int(i);
 }
 
-QString FitWindowLength(const QString& insert, int room) {
-  return insert.left(FromWindowPosition(insert, std::max(room, 0)));
-}
-
 }  // namespace zorvane::qt

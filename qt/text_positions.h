@@ -28,7 +28,4 @@ int ToWindowPosition(QStringView plain, int position);
 // break or a multi-byte character stands for the start of that character.
 int FromWindowPosition(QStringView plain, int position);
 
-// The longest start of `insert` that takes at most `room` window positions.
-QString FitWindowLength(const QString& insert, int room);
-
 }  // namespace zorvane::qt

@@ -1,6 +1,7 @@
 #include "accessible_names.h"
 
 #include "keypad.h"
+#include "resources/dialogs/accelerators.h"
 #include "resources/dialogs/resource_ids.h"
 
 namespace zorvane::window {
@@ -39,6 +40,11 @@ std::string_view AccessibleName(int templateId, int controlId) {
     if (control.id == controlId) return control.name;
   }
   return {};
+}
+
+std::string AccessibleDescription(int templateId, int controlId) {
+  const std::string_view keys = res::AcceleratorKeys(templateId, controlId);
+  return keys.empty() ? std::string() : "Shortcut: " + std::string(keys);
 }
 
 }  // namespace zorvane::window

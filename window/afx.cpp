@@ -2,6 +2,26 @@
 
 namespace zorvane::afx {
 
+namespace {
+CWinApp* g_app = nullptr;
+}  // namespace
+
+CWinApp::CWinApp(Platform& platform) : m_platform(platform) {
+  g_app = this;
+}
+
+CWinApp::~CWinApp() {
+  if (g_app == this) g_app = nullptr;
+}
+
+void CWinApp::OnHelp() {
+  m_platform.WinHelp();
+}
+
+CWinApp* AfxGetApp() {
+  return g_app;
+}
+
 int AfxWinMain(CWinApp& app) {
   if (!app.InitInstance()) return app.ExitInstance();
   return app.Run();
@@ -22,6 +42,10 @@ std::string CEdit::GetWindowText() const {
 
 void CEdit::SetWindowText(std::string_view text) {
   if (m_control) m_control->SetWindowText(text);
+}
+
+bool CEdit::ReplaceText(std::string_view text) {
+  return m_control && m_control->ReplaceText(text);
 }
 
 void CEdit::SetSel(int start, int end) {
@@ -83,7 +107,8 @@ bool CDialog::OnCmdMsg(int id, int code) {
     OnCancel();
     return true;
   }
-  return false;
+  CWinApp* app = AfxGetApp();
+  return app && app->OnCmdMsg(id, code);
 }
 
 BOOL CDialog::UpdateData(BOOL saveAndValidate) {

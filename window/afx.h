@@ -18,11 +18,12 @@ inline constexpr BOOL FALSE = 0;
 inline constexpr BOOL TRUE = 1;
 
 // The application object. AfxWinMain calls InitInstance; when it returns FALSE
-// the program ends at once with ExitInstance's code.
+// the program ends at once with ExitInstance's code. While it exists, AfxGetApp
+// finds it, and commands that no dialog handles reach its OnCmdMsg.
 class CWinApp {
  public:
-  explicit CWinApp(Platform& platform) : m_platform(platform) {}
-  virtual ~CWinApp() = default;
+  explicit CWinApp(Platform& platform);
+  virtual ~CWinApp();
   CWinApp(const CWinApp&) = delete;
   CWinApp& operator=(const CWinApp&) = delete;
 
@@ -31,6 +32,10 @@ class CWinApp {
   // The message loop of an application that keeps running after InitInstance;
   // this framework has none of its own.
   virtual int Run() { return ExitInstance(); }
+  // A command no dialog handled; false when the application has none for it.
+  virtual bool OnCmdMsg(int /*id*/, int /*code*/) { return false; }
+  // The standard Help command's handler: the program's help.
+  void OnHelp();
 
   Platform& GetPlatform() { return m_platform; }
 
@@ -41,6 +46,7 @@ class CWinApp {
 };
 
 int AfxWinMain(CWinApp& app);
+CWinApp* AfxGetApp();  // the application object, or nullptr
 
 // An edit control object, attached to a control of an open dialog by data
 // exchange. Operations on an unattached object do nothing.
@@ -54,6 +60,7 @@ class CEdit {
   void GetSel(int& start, int& end) const;
   std::string GetWindowText() const;
   void SetWindowText(std::string_view text);
+  bool ReplaceText(std::string_view text);  // false: refused, the box is unchanged
   void SetSel(int start, int end);
   void ScrollCaret();
   void AnnounceInsertion(std::string_view text);
@@ -117,7 +124,8 @@ class CDialog {
   void AttachSite(DialogSite* site);
   virtual BOOL OnInitDialog();
   // Routes a control's notification through the message map; OK and Cancel fall
-  // back to OnOK and OnCancel. Returns whether anything handled it.
+  // back to OnOK and OnCancel, anything else to the application. Returns whether
+  // anything handled it.
   virtual bool OnCmdMsg(int id, int code);
 
  protected:

@@ -1,10 +1,23 @@
 #include "main_app.h"
 
 #include "main_dlg.h"
+#include "resources/dialogs/resource_ids.h"
 
 namespace zorvane::window {
 
 CMainApp::~CMainApp() = default;
+
+// One entry: the standard Help command goes to the framework's help handler.
+std::span<const afx::MessageMapEntry<CMainApp>> CMainApp::GetMessageMap() {
+  static constexpr afx::MessageMapEntry<CMainApp> kMessageMap[] = {
+      {res::ID_HELP, afx::BN_CLICKED, &CMainApp::OnHelp},
+  };
+  return kMessageMap;
+}
+
+bool CMainApp::OnCmdMsg(int id, int code) {
+  return afx::DispatchMessageMap(*this, GetMessageMap(), id, code);
+}
 
 afx::BOOL CMainApp::InitInstance() {
   CMainDlg dlg(GetPlatform());

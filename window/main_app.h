@@ -1,5 +1,7 @@
 #pragma once
 
+#include <span>
+
 #include "afx.h"
 
 namespace zorvane::window {
@@ -11,6 +13,9 @@ class CMainApp : public afx::CWinApp {
   ~CMainApp() override;
 
   afx::BOOL InitInstance() override;
+  bool OnCmdMsg(int id, int code) override;
+
+  static std::span<const afx::MessageMapEntry<CMainApp>> GetMessageMap();
 };
 
 }  // namespace zorvane::window

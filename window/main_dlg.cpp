@@ -141,7 +141,10 @@ void CMainDlg::OnFIn() {
 
 // F_OUT: the stored formula back into the Input Box, caret at its end.
 void CMainDlg::OnFOut() {
-  m_inputEdit.SetWindowText(m_formula);
+  if (!m_inputEdit.ReplaceText(m_formula)) {
+    m_inputEdit.SetFocus();
+    return;
+  }
   const int end = ToPosition(m_formula.size());
   m_inputEdit.SetSel(end, end);
   m_inputEdit.ScrollCaret();
@@ -154,7 +157,7 @@ void CMainDlg::OnKeypad() {
 }
 
 // A token, function or bracket-pair key: edits the Input Box at the caret or over
-// the selection.
+// the selection. An edit the box refuses (too long) leaves caret and selection.
 void CMainDlg::InsertKey(int id) {
   const KeypadKey* key = FindKeypadKey(id);
   if (!key) return;
@@ -163,8 +166,7 @@ void CMainDlg::InsertKey(int id) {
   int end = 0;
   m_inputEdit.GetSel(start, end);
   const KeyEdit edit = ApplyKey(*key, m_inputEdit.GetWindowText(), start, end);
-  m_inputEdit.SetWindowText(edit.text);
-  ShowKeyEdit(edit.caret);
+  if (m_inputEdit.ReplaceText(edit.text)) ShowKeyEdit(edit.caret);
 }
 
 void CMainDlg::ShowKeyEdit(int caret) {
@@ -177,13 +179,12 @@ void CMainDlg::OnBackSpace() {
   int end = 0;
   m_inputEdit.GetSel(start, end);
   const KeyEdit edit = ApplyBackSpace(m_inputEdit.GetWindowText(), start, end);
-  m_inputEdit.SetWindowText(edit.text);
-  ShowKeyEdit(edit.caret);
+  if (m_inputEdit.ReplaceText(edit.text)) ShowKeyEdit(edit.caret);
   m_inputEdit.SetFocus();
 }
 
 void CMainDlg::OnClearInput() {
-  m_inputEdit.SetWindowText("");
+  m_inputEdit.ReplaceText("");
   m_inputEdit.SetFocus();
 }
 
@@ -203,7 +204,10 @@ void CMainDlg::OnPaste() {
     m_inputEdit.SetFocus();
     return;
   }
-  m_inputEdit.SetWindowText(selected);
+  if (!m_inputEdit.ReplaceText(selected)) {
+    m_inputEdit.SetFocus();
+    return;
+  }
   m_inputEdit.SetFocus();
   m_inputEdit.SetSel(end - start, end - start);
   m_inputEdit.ScrollCaret();

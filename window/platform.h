@@ -46,6 +46,15 @@ class EditControl {
   virtual std::string GetWindowText() const = 0;
   // SetWindowText: replaces the whole text; the caret is at 0 afterwards.
   virtual void SetWindowText(std::string_view text) = 0;
+  // Replaces the whole text as an edit of the user's would: the box's limit holds
+  // and its undo can take the edit back. When `text` is longer than the box
+  // takes, the box stays as it was, beeps and the call returns false; nothing is
+  // ever written in part. Otherwise as SetWindowText, and true. A box with
+  // neither limit nor undo of its own takes every text.
+  virtual bool ReplaceText(std::string_view text) {
+    SetWindowText(text);
+    return true;
+  }
   // EM_SETSEL: selects start..end; start == -1 clears the selection and leaves
   // the caret where it is. Positions beyond the text stand for its end.
   virtual void SetSel(int start, int end) = 0;
@@ -88,6 +97,9 @@ class Platform {
   virtual int RunModalDialog(CDialog& dialog) = 0;
   // LoadIcon: an icon resource of the program.
   virtual HICON LoadIcon(int resourceId) = 0;
+  // WinHelp: shows the program's help over the dialog running modally, if any,
+  // until the user closes it. A toolkit without help shows nothing.
+  virtual void WinHelp() {}
 };
 
 }  // namespace zorvane::afx

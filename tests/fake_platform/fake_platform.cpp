@@ -19,6 +19,15 @@ void FakeEdit::SetWindowText(std::string_view newText) {
   anchor = active = 0;
 }
 
+bool FakeEdit::ReplaceText(std::string_view newText) {
+  if (newText.size() > limit) {
+    ++beeps;
+    return false;
+  }
+  SetWindowText(newText);
+  return true;
+}
+
 void FakeEdit::SetSel(int start, int end) {
   const int length = static_cast<int>(text.size());
   if (start == -1) {

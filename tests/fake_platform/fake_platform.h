@@ -25,6 +25,7 @@ class FakeEdit : public afx::EditControl {
   void GetSel(int& start, int& end) const override;
   std::string GetWindowText() const override { return text; }
   void SetWindowText(std::string_view newText) override;
+  bool ReplaceText(std::string_view newText) override;
   void SetSel(int start, int end) override;
   void ScrollCaret() override { ++scrolls; }
   void AnnounceInsertion(std::string_view entry) override { announced.emplace_back(entry); }
@@ -40,6 +41,8 @@ class FakeEdit : public afx::EditControl {
   int active = 0;  // the caret
   int scrolls = 0;
   int placedOutside = 0;  // SetSel calls that asked for a position outside the text
+  std::size_t limit = 32767;  // the most an edit of the user's may fill
+  int beeps = 0;              // edits refused for passing it
   std::vector<std::string> announced;
 
  private:
@@ -71,6 +74,8 @@ class FakeSite : public afx::DialogSite {
   void Click(int id);
   // Escape or the close box.
   void Cancel() { m_dialog.OnCmdMsg(2, afx::BN_CLICKED); }
+  // A command that is no control's click, such as a keyboard shortcut's.
+  bool Command(int id) { return m_dialog.OnCmdMsg(id, afx::BN_CLICKED); }
   void FocusFirstTabStop();
 
   FakeEdit& Edit(int id);
@@ -97,12 +102,14 @@ class FakePlatform : public afx::Platform {
 
   int RunModalDialog(afx::CDialog& dialog) override;
   afx::HICON LoadIcon(int resourceId) override { return afx::HICON{resourceId}; }
+  void WinHelp() override { helpOpenDuring.push_back(m_open); }
 
   // The script that plays the user of a dialog template. Without one a dialog is
   // closed with OK as soon as it opens.
   std::map<int, Script> scripts;
-  std::vector<int> opened;      // template ids, in the order the dialogs opened
-  std::vector<int> openDuring;  // how many dialogs were open when each one opened
+  std::vector<int> opened;          // template ids, in the order the dialogs opened
+  std::vector<int> openDuring;      // how many dialogs were open when each one opened
+  std::vector<int> helpOpenDuring;  // the same for each showing of the help
 
  private:
   int m_open = 0;

@@ -54,12 +54,5 @@ TEST(TextPositions, MultiByteCharacters) {
   EXPECT_EQ(FromWindowPosition(plain, 8), 5);
 }
 
-TEST(TextPositions, FitWindowLength) {
-  EXPECT_EQ(FitWindowLength(QStringLiteral("123"), 2), QStringLiteral("12"));
-  EXPECT_EQ(FitWindowLength(QStringLiteral("1\n2"), 2), QStringLiteral("1"));
-  EXPECT_EQ(FitWindowLength(QStringLiteral("1\n2"), 3), QStringLiteral("1\n"));
-  EXPECT_EQ(FitWindowLength(QStringLiteral("12"), -5), QString());
-}
-
 }  // namespace
 }  // namespace zorvane::qt

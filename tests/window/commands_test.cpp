@@ -156,5 +156,73 @@ TEST(MainWindow, AboutBox) {
   EXPECT_EQ(platform.openDuring, (std::vector{0, 1, 1}));
 }
 
+// Keypad and Paste edits that the Input Box cannot take are refused whole: the box
+// keeps its text, caret and selection, and beeps. Here the box takes 8 positions.
+TEST(MainWindow, EditsPastTheLimitLeaveTheInputAsItWas) {
+  struct Row {
+    const char* input;
+    int start, end;
+    int id;
+    const char* expected;  // nullptr: refused
+  };
+  const Row rows[] = {
+      {"1234567", 7, 7, 1031, "12345677"},   // 7 at the limit
+      {"12345678", 8, 8, 1031, nullptr},     // one past it
+      {"12345678", 0, 1, 1031, "72345678"},  // over a selection: the same length
+      {"1234", 0, 1, 1018, nullptr},         // one past it, wrapped by SIN
+      {"123", 0, 1, 1018, "SIN(1)23"},       // at the limit
+      {"123", 1, 1, 1024, "1()23"},          // ( ) at the caret
+      {"1234567", 2, 2, 1024, nullptr},      // ( ) one past it
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(std::string(row.input) + " button " + std::to_string(row.id));
+    RunMainWindow([&](FakeSite& w, window::CMainDlg&) {
+      w.Input().limit = 8;
+      w.Input().Set(row.input, row.start, row.end);
+      w.Click(row.id);
+      EXPECT_EQ(w.Input().text, row.expected ? row.expected : row.input);
+      EXPECT_EQ(w.Input().beeps, row.expected ? 0 : 1);
+      if (!row.expected) {
+        EXPECT_EQ(w.Input().anchor, row.start);
+        EXPECT_EQ(w.Input().active, row.end);
+      }
+      EXPECT_EQ(w.focused, 1001);
+    });
+  }
+  // Paste: a selection of 8 positions fits, one of 9 does not.
+  for (const auto& [end, expected] : {std::pair{8, "12345678"}, std::pair{9, "1+2"}}) {
+    RunMainWindow([&](FakeSite& w, window::CMainDlg&) {
+      w.Input().limit = 8;
+      w.Input().Set("1+2", 1, 1);
+      w.Output().Set("123456789", 0, end);
+      w.Click(1028);
+      EXPECT_EQ(w.Input().text, expected) << end;
+      EXPECT_EQ(w.focused, 1001);
+    });
+  }
+}
+
+// The Help command (F1, Alt+H) is no control's: the main window passes it on to
+// the application, which shows the help over the window and leaves it open.
+TEST(MainWindow, HelpGoesToTheApplication) {
+  FakePlatform platform;
+  platform.scripts[102] = [&](FakeSite& w) {
+    w.Input().Set("1+2", 1, 1);
+    EXPECT_TRUE(w.Command(57670));
+    EXPECT_EQ(platform.helpOpenDuring, (std::vector{1}));
+    EXPECT_FALSE(w.result.has_value());
+    EXPECT_EQ(w.Input().text, "1+2");
+    EXPECT_FALSE(w.Command(57671));  // a command nobody has
+    w.Cancel();
+  };
+  window::CMainApp app(platform);
+  EXPECT_EQ(afx::AfxWinMain(app), 0);
+  EXPECT_EQ(platform.helpOpenDuring.size(), 1u);
+}
+
+TEST(MainWindow, WithoutTheApplicationHelpIsNotHandled) {
+  RunMainWindow([](FakeSite& w, window::CMainDlg&) { EXPECT_FALSE(w.Command(57670)); });
+}
+
 }  // namespace
 }  // namespace zorvane::test

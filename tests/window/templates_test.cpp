@@ -5,6 +5,7 @@
 #include <set>
 #include <vector>
 
+#include "resources/dialogs/accelerators.h"
 #include "resources/dialogs/dialog_template.h"
 #include "resources/dialogs/resource_ids.h"
 #include "window/accessible_names.h"
@@ -75,6 +76,19 @@ TEST(AccessibleNames, EveryMainWindowControlHasOne) {
     }
   }
   EXPECT_TRUE(window::AccessibleName(131, 1).empty());
+}
+
+// Each shortcut has keys of its own and clicks a button or check box.
+TEST(DialogTemplates, ShortcutsClickButtonsAndCheckBoxes) {
+  const res::DialogTemplate& main = *res::FindDialogTemplate(102);
+  std::set<std::string_view> keys;
+  for (const res::Accelerator& accelerator : res::FindAccelerators(102)) {
+    EXPECT_TRUE(keys.insert(accelerator.keys).second) << accelerator.keys;
+    const res::DialogControl* control = FindControl(main, accelerator.command);
+    if (!control) continue;  // a command of the window's own
+    EXPECT_TRUE(control->kind == ControlKind::PushButton || control->kind == ControlKind::CheckBox);
+  }
+  EXPECT_TRUE(res::FindAccelerators(131).empty());
 }
 
 }  // namespace

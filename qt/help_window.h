@@ -1,0 +1,16 @@
+#pragma once
+
+class QDialog;
+class QWidget;
+
+namespace zorvane::qt {
+
+// Shows the help text in a small window of its own over `owner` (which may be
+// null), in the owner's font, until the user closes it with Escape, Close or the
+// close box. Plain text: nothing is fetched and no browser is started.
+void ShowHelpWindow(QWidget* owner);
+
+// The help window while it is open; for tests.
+QDialog* OpenHelpWindow();
+
+}  // namespace zorvane::qt

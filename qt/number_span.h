@@ -1,0 +1,21 @@
+#pragma once
+
+#include <QStringView>
+#include <optional>
+
+namespace zorvane::qt {
+
+// Where a number stands in a line: [start, end) in its UTF-16 positions.
+struct NumberSpan {
+  int start;
+  int end;
+  friend bool operator==(const NumberSpan&, const NumberSpan&) = default;
+};
+
+// The number at `position` of `line`, as a double-click picks it: digits and
+// points, then an exponent mark E with its sign and digits. A position between a
+// number and what precedes or follows it still picks the number. No number
+// there: nullopt.
+std::optional<NumberSpan> NumberAt(QStringView line, int position);
+
+}  // namespace zorvane::qt
