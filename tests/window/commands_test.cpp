@@ -190,13 +190,13 @@ TEST(MainWindow, EditsPastTheLimitLeaveTheInputAsItWas) {
     });
   }
   // Paste: a selection of 8 positions fits, one of 9 does not.
-  for (const auto& [end, expected] : {std::pair{8, "12345678"}, std::pair{9, "1+2"}}) {
+  for (const auto& paste : {std::pair{8, "12345678"}, std::pair{9, "1+2"}}) {
     RunMainWindow([&](FakeSite& w, window::CMainDlg&) {
       w.Input().limit = 8;
       w.Input().Set("1+2", 1, 1);
-      w.Output().Set("123456789", 0, end);
+      w.Output().Set("123456789", 0, paste.first);
       w.Click(1028);
-      EXPECT_EQ(w.Input().text, expected) << end;
+      EXPECT_EQ(w.Input().text, paste.second) << paste.first;
       EXPECT_EQ(w.focused, 1001);
     });
   }
