@@ -1,15 +1,8 @@
 #include "engine/exponent_notation.h"
 
-#include "engine/text_ops.h"
+#include "engine/scan.h"
 
 namespace zorvane {
-namespace {
-
-bool IsMantissaChar(char c) {
-  return IsDigit(c) || c == '.';
-}
-
-}  // namespace
 
 // Each "E" is rewritten in turn from the left. What a rewrite puts in ends with
 // ")" and holds no "E", so the text before the next "E" is final; one pass that
@@ -27,7 +20,7 @@ bool ExpandExponentNotation(std::string& text) {
     }
     // Mantissa: the run of digits and points directly before the "E".
     std::size_t s = out.size();
-    while (s > 0 && IsMantissaChar(out[s - 1]))
+    while (s > 0 && DigitOrPoint(out[s - 1]))
       --s;
     if (s == out.size()) return false;
     const std::string mantissa = out.substr(s);
@@ -36,7 +29,7 @@ bool ExpandExponentNotation(std::string& text) {
     std::size_t q = p;
     while (q + 1 < text.size()) {
       const char next = text[q + 1];
-      if (IsDigit(next) || ((next == '+' || next == '-') && q == p)) {
+      if (IsDigit(next) || (IsSign(next) && q == p)) {
         ++q;
       } else {
         break;

@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "engine/number_text.h"
+#include "engine/scan.h"
 
 namespace zorvane {
 namespace {
@@ -16,11 +17,6 @@ constexpr double kHalfPi = 1.5707963267948966;
 constexpr double kQuarterPi = 0.7853981633974483;
 constexpr double kPoleDistance = 1e-14;
 constexpr std::size_t kCodeLength = 5;  // "F[11]"
-
-bool ArgumentPending(char first, char second) {
-  if (first == 'F' || first == '(') return true;
-  return IsSign(first) && (second == 'F' || second == '(');
-}
 
 std::optional<std::string> Tangent(double x, double factor) {
   const double a = x * factor;
@@ -77,15 +73,13 @@ std::optional<std::string> FunctionFirstPrint(int code, double x, bool deg) {
 
 PassStep ApplyFirstFunction(WorkingState& state) {
   const std::string& text = state.Text();
-  if (state.Count('F') == 0) return PassStep::Nothing;
+  if (!state.MayContain('F')) return PassStep::Nothing;
   // Codes before PendingCodesEnd() were found waiting and nothing near them
   // has changed since; the search from the left may skip them.
   std::size_t at = text.find('F', std::max<std::size_t>(1, state.PendingCodesEnd()));
   while (at != std::string::npos) {
     const std::size_t argument = at + kCodeLength;
-    const char first = At(text, static_cast<std::ptrdiff_t>(argument));
-    const char second = At(text, static_cast<std::ptrdiff_t>(argument) + 1);
-    if (!ArgumentPending(first, second)) break;
+    if (!OperandPending(text, argument)) break;
     at = text.find('F', argument);
   }
   state.SetPendingCodesEnd(at == std::string::npos ? text.size() : at);

@@ -3,6 +3,7 @@
 #include <array>
 #include <string_view>
 
+#include "engine/scan.h"
 #include "engine/text_ops.h"
 
 namespace zorvane {
@@ -40,9 +41,7 @@ unsigned RulesWithAPair(std::string_view text, unsigned firstRule) {
 
 bool HasSignPair(std::string_view text) {
   for (std::size_t i = 1; i < text.size(); ++i) {
-    if ((text[i] == '+' || text[i] == '-') && (text[i - 1] == '+' || text[i - 1] == '-')) {
-      return true;
-    }
+    if (IsSign(text[i]) && IsSign(text[i - 1])) return true;
   }
   return false;
 }

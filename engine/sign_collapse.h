@@ -2,6 +2,8 @@
 
 #include <string>
 
+#include "engine/scan.h"
+
 namespace zorvane {
 
 // The seven one-pass replacements that tidy the signs around a substituted
@@ -16,8 +18,8 @@ std::size_t CollapseSignsInRange(std::string& text, std::size_t begin, std::size
 
 // True when one of the seven rules rewrites the pair `first`, `second`.
 inline bool IsCollapsiblePair(char first, char second) {
-  if (second != '+' && second != '-') return false;
-  if (first == '+' || first == '-') return true;
+  if (!IsSign(second)) return false;
+  if (IsSign(first)) return true;
   return second == '+' && (first == '/' || first == '*' || first == '(');
 }
 
