@@ -3,6 +3,7 @@
 #include <optional>
 
 #include "engine/exponent_notation.h"
+#include "engine/functions.h"
 #include "engine/reduction.h"
 #include "engine/result_format.h"
 #include "engine/sign_collapse.h"
@@ -37,8 +38,7 @@ Outcome Run(std::string_view display, std::string_view working, const Options& o
   std::string text = Normalise(working);
   if (Contains(display, "()")) return Error();
   text = "(" + text + ")";
-  // The E of EXP is never an exponent mark.
-  text = ReplaceAll(text, "EXP", "F[17]");
+  text = CodeNamesHoldingTheExponentMark(text);
   Trace(trace, "wrap", text);
   if (Contains(text, "E")) {
     if (!ExpandExponentNotation(text)) return Error();

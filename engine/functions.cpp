@@ -1,0 +1,138 @@
+#include "engine/functions.h"
+
+#include <array>
+#include <cmath>
+
+#include "engine/number_text.h"
+#include "engine/text_ops.h"
+
+namespace zorvane {
+namespace {
+
+constexpr double kDegree = 0.017453292519943295;  // pi/180
+constexpr double kMaxAngle = 26.0;                // radians
+constexpr double kPi = 3.141592653589793;
+constexpr double kTanReductionBound = 2.827433388230814;  // 0.9 pi
+constexpr double kHalfPi = 1.5707963267948966;
+constexpr double kQuarterPi = 0.7853981633974483;
+constexpr double kPoleDistance = 1e-14;
+
+std::optional<FirstPrint> Sine(double x, double factor) {
+  return Fixed(std::sin(x * factor), 14);
+}
+
+std::optional<FirstPrint> Cosine(double x, double factor) {
+  return Fixed(std::cos(x * factor), 14);
+}
+
+// The angle is brought into -0.9 pi .. 0.9 pi by steps of pi to tell a pole
+// and to choose the print; the value is the tangent of the angle itself.
+std::optional<FirstPrint> Tangent(double x, double factor) {
+  const double a = x * factor;
+  double u = std::fabs(a);
+  if (u >= kTanReductionBound) {
+    // |a| <= 26, so this takes at most nine steps.
+    do {
+      u = u >= 0 ? u - kPi : u + kPi;
+    } while (std::fabs(u) >= kTanReductionBound);
+    u = std::fabs(u);
+  }
+  if (std::fabs(u - kHalfPi) < kPoleDistance) return std::nullopt;
+  const double value = std::tan(a);
+  return u <= kQuarterPi ? Fixed(value, 13) : Scientific(value, 14);
+}
+
+std::optional<FirstPrint> ArcSine(double x, double factor) {
+  return Scientific(std::asin(x) / factor, 15);
+}
+
+std::optional<FirstPrint> ArcCosine(double x, double factor) {
+  return Scientific(std::acos(x) / factor, 15);
+}
+
+std::optional<FirstPrint> ArcTangent(double x, double factor) {
+  return Scientific(std::atan(x) / factor, 15);
+}
+
+std::optional<FirstPrint> Exponential(double x, double) {
+  // e^x overflows for large x; such a value cannot be printed as a number.
+  const double value = std::exp(x);
+  if (!std::isfinite(value)) return std::nullopt;
+  return Scientific(value, 15);
+}
+
+std::optional<FirstPrint> NaturalLog(double x, double) {
+  return Scientific(std::log(x), 15);
+}
+
+std::optional<FirstPrint> DecimalLog(double x, double) {
+  return Scientific(std::log10(x), 15);
+}
+
+std::optional<FirstPrint> SquareRoot(double x, double) {
+  return Scientific(std::sqrt(x), 15);
+}
+
+constexpr int kFirstCodeNumber = 11;
+
+constexpr std::array<Function, 10> kFunctions{{
+    {"SIN", "F[11]", Domain::Angle, Sine},
+    {"COS", "F[12]", Domain::Angle, Cosine},
+    {"TAN", "F[13]", Domain::Angle, Tangent},
+    {"ASN", "F[14]", Domain::UnitRange, ArcSine},
+    {"ACS", "F[15]", Domain::UnitRange, ArcCosine},
+    {"ATN", "F[16]", Domain::AnyNumber, ArcTangent},
+    {"EXP", "F[17]", Domain::AnyNumber, Exponential},
+    {"LN", "F[18]", Domain::Positive, NaturalLog},
+    {"LOG", "F[19]", Domain::Positive, DecimalLog},
+    {"SQR", "F[20]", Domain::NotNegative, SquareRoot},
+}};
+
+}  // namespace
+
+std::span<const Function> Functions() {
+  return kFunctions;
+}
+
+const Function* FunctionWithCodeNumber(int number) {
+  const int index = number - kFirstCodeNumber;
+  if (index < 0 || index >= static_cast<int>(kFunctions.size())) return nullptr;
+  return &kFunctions[static_cast<std::size_t>(index)];
+}
+
+const Function* FunctionWithCode(std::string_view code) {
+  for (const Function& f : kFunctions) {
+    if (f.code == code) return &f;
+  }
+  return nullptr;
+}
+
+std::string CodeNamesHoldingTheExponentMark(std::string_view text) {
+  std::string coded(text);
+  for (const Function& f : kFunctions) {
+    if (Contains(f.name, "E")) coded = ReplaceAll(coded, f.name, f.code);
+  }
+  return coded;
+}
+
+double AngleFactor(bool deg) {
+  return deg ? kDegree : 1.0;
+}
+
+bool InDomain(Domain domain, double x, double angleFactor) {
+  switch (domain) {
+    case Domain::Angle:
+      return !(std::fabs(x * angleFactor) > kMaxAngle);
+    case Domain::UnitRange:
+      return !(x > 1 || x < -1);
+    case Domain::AnyNumber:
+      return true;
+    case Domain::Positive:
+      return !(x <= 0);
+    case Domain::NotNegative:
+      return !(x < 0);
+  }
+  return false;
+}
+
+}  // namespace zorvane
