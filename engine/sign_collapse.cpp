@@ -82,11 +82,6 @@ std::size_t CollapseSignsInRange(std::string& text, std::size_t begin, std::size
   return newEnd;
 }
 
-bool CollapseSigns(std::string& text) {
-  const std::size_t before = text.size();
-  return CollapseSignsInRange(text, 0, before) != before;
-}
-
 void CollapseSignPairs(std::string& text) {
   // Each round shortens the text, so the loop ends.
   while (HasSignPair(text)) {

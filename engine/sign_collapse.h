@@ -8,12 +8,9 @@ namespace zorvane {
 
 // The seven one-pass replacements that tidy the signs around a substituted
 // value: "++" by "+", "-+" by "-", "/+" by "/", "*+" by "*", "--" by "+",
-// "(+" by "(", "+-" by "-", in that order. Returns true when the text changed.
-bool CollapseSigns(std::string& text);
-
-// The seven replacements applied to the characters [begin, end) of `text` as
-// if they were a text of their own; the rest of the text moves up. Returns the
-// new end of the range.
+// "(+" by "(", "+-" by "-", in that order, applied to the characters
+// [begin, end) of `text` as if they were a text of their own; the rest of the
+// text moves up. Returns the new end of the range.
 std::size_t CollapseSignsInRange(std::string& text, std::size_t begin, std::size_t end);
 
 // True when one of the seven rules rewrites the pair `first`, `second`.

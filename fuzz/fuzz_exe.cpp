@@ -83,8 +83,14 @@ void CheckSelection(const ExeInput& in, const ExeOutput& out) {
         "the selection lies within the Input Box text", out.input ? *out.input : in.input);
 }
 
-void CheckNormalMode(const ExeInput& in, const ExeOutput& out) {
-  Check(out.formulaState == "a," + in.formula, "EXE leaves the state idle", out.formulaState);
+// The state text the window keeps after the press.
+std::string StateTextAfter(const std::string& before, const ExeOutput& out) {
+  return out.formulaState ? zorvane::FormulaStateText(*out.formulaState) : before;
+}
+
+void CheckNormalMode(const ExeInput& in, const ExeOutput& out, const std::string& stateText) {
+  const std::string after = StateTextAfter(stateText, out);
+  Check(after == "a," + in.formula, "EXE leaves the state idle", after);
   const zorvane::Options options{in.deg, in.fixE};
   const std::string result = zorvane::EvaluateText(in.input, options);
   if (!out.output) {
@@ -101,12 +107,14 @@ void CheckNormalMode(const ExeInput& in, const ExeOutput& out) {
 }
 
 // Function mode, for a well-formed state: the expected prompt or display text.
-void CheckFunctionMode(const ExeInput& in, const ExeOutput& out, bool wellFormedState) {
+void CheckFunctionMode(const ExeInput& in, const ExeOutput& out, const std::string& stateText,
+                       bool wellFormedState) {
+  const std::string after = StateTextAfter(stateText, out);
   if (in.formula.find(',') != std::string::npos) {
     Check(out.output.has_value(), "a formula with a comma gives an error entry");
     Check(*out.output == in.input + "\r\n=error" + (in.output.empty() ? "" : "\r\n" + in.output),
           "a formula with a comma logs the Input Box text and error", *out.output);
-    Check(out.formulaState == in.formulaState, "a failed function mode keeps the state");
+    Check(!out.formulaState, "a failed function mode keeps the state");
     Check(out.input && out.input->empty(), "function mode empties the Input Box");
     return;
   }
@@ -130,9 +138,9 @@ void CheckFunctionMode(const ExeInput& in, const ExeOutput& out, bool wellFormed
     }
     return;
   }
-  const std::size_t comma = in.formulaState.find(',');
-  const std::string_view pending = std::string_view(in.formulaState).substr(0, comma);
-  std::string formula = in.formulaState.substr(comma + 1);
+  const std::size_t comma = stateText.find(',');
+  const std::string_view pending = std::string_view(stateText).substr(0, comma);
+  std::string formula = stateText.substr(comma + 1);
   if (!pending.starts_with("a")) {
     const std::size_t equals = in.input.find('=');
     const std::string value = equals == std::string::npos ? in.input : in.input.substr(equals + 1);
@@ -145,12 +153,10 @@ void CheckFunctionMode(const ExeInput& in, const ExeOutput& out, bool wellFormed
     Check(out.input && *out.input == name + "=", "the prompt names the lowest variable",
           out.input ? *out.input : "");
     Check(out.selection.start == 3 && out.selection.end == 3, "the caret follows the prompt");
-    Check(out.formulaState == name + "," + formula, "the state holds the pending variable",
-          out.formulaState);
+    Check(after == name + "," + formula, "the state holds the pending variable", after);
     return;
   }
-  Check(out.formulaState == "a," + in.formula, "an evaluation leaves the state idle",
-        out.formulaState);
+  Check(after == "a," + in.formula, "an evaluation leaves the state idle", after);
   Check(out.input && out.input->empty(), "function mode empties the Input Box");
   if (!out.output) return;  // the substituted formula was empty
   CheckLog(*out.output, in.formula + "=" + formula, in.output, in.fixE);
@@ -173,27 +179,29 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   in.formula = parts[1];
   in.output = parts[2];
   const int stateKind = (flags >> 3) & 3;
+  std::string stateText;  // as the window keeps it
   switch (stateKind) {
     case 0:
-      in.formulaState = "a," + in.formula;
+      stateText = "a," + in.formula;
       break;
     case 1:
-      in.formulaState = Variable(digit) + "," + in.formula;
+      stateText = Variable(digit) + "," + in.formula;
       break;
     case 2:
-      in.formulaState = "a";
+      stateText = "a";
       break;
     default:
-      in.formulaState = parts[3];
+      stateText = parts[3];
       break;
   }
+  in.formulaState = zorvane::ReadFormulaState(stateText);
 
   const ExeOutput out = zorvane::RunExe(in);
   CheckSelection(in, out);
   if (in.fMode) {
-    CheckFunctionMode(in, out, stateKind <= 1);
+    CheckFunctionMode(in, out, stateText, stateKind <= 1);
   } else {
-    CheckNormalMode(in, out);
+    CheckNormalMode(in, out, stateText);
   }
   // The same press again gives the same texts.
   const ExeOutput again = zorvane::RunExe(in);

@@ -217,7 +217,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
       in.fixE = site.checks[IDC_FIX_E].Checked();
       in.deg = site.checks[IDC_DEG].Checked();
       in.formula = dialog.Formula();
-      in.formulaState = dialog.FormulaState();
+      const std::string stateBefore = dialog.FormulaState();
+      in.formulaState = zorvane::ReadFormulaState(stateBefore);
       site.focus = 0;
       Check(dialog.OnCmdMsg(id, afx::BN_CLICKED), "every button has a handler");
       if (id == IDC_EXE) {
@@ -229,7 +230,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         Check(site.input.Start() == static_cast<int>(out.selection.start) &&
                   site.input.End() == static_cast<int>(out.selection.end),
               "EXE sets the engine's selection", site.input.Text());
-        Check(dialog.FormulaState() == out.formulaState, "EXE keeps the engine's state",
+        const std::string stateAfter =
+            out.formulaState ? zorvane::FormulaStateText(*out.formulaState) : stateBefore;
+        Check(dialog.FormulaState() == stateAfter, "EXE keeps the engine's state",
               dialog.FormulaState());
       }
     } else if ((op -= commandCount) < checkCount) {

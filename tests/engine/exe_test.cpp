@@ -20,13 +20,14 @@ struct Window {
   Selection selection;
 
   void Exe() {
-    const ExeOutput out = RunExe({input, output, fMode, fixE, deg, formula, formulaState});
+    const ExeOutput out =
+        RunExe({input, output, fMode, fixE, deg, formula, ReadFormulaState(formulaState)});
     if (out.output) output = *out.output;
     if (out.input) input = *out.input;
     ASSERT_LE(out.selection.start, out.selection.end);
     ASSERT_LE(out.selection.end, input.size());
     selection = out.selection;
-    formulaState = out.formulaState;
+    if (out.formulaState) formulaState = FormulaStateText(*out.formulaState);
   }
   void FIn() {
     formula = input;
