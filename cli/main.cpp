@@ -49,6 +49,7 @@ struct Session {
   std::string Evaluate(const std::string& typed) {
     const std::string input = zorvane::cli::ToCapitals(typed);
     zorvane::TraceSink sink = [](std::string_view stage, std::string_view text) {
+      if (stage == "error") return;  // the reason for a failure is not shown yet
       std::string line(stage);
       line.resize(std::max<std::size_t>(line.size(), 10), ' ');
       line.append(" ").append(text).append("\n");

@@ -6,6 +6,7 @@
 #include "engine/functions.h"
 
 #include "engine/number_text.h"
+#include "engine/reasons.h"
 #include "engine/scan.h"
 
 namespace zorvane {
@@ -31,7 +32,8 @@ PassStep ApplyFirstFunction(WorkingState& state) {
 
   const char tens = At(text, static_cast<std::ptrdiff_t>(at) + 2);
   const char ones = At(text, static_cast<std::ptrdiff_t>(at) + 3);
-  if (!IsDigit(tens) || !IsDigit(ones)) return PassStep::Failed;
+  const auto unknownCode = [&] { return "unknown function code " + text.substr(at, kCodeLength); };
+  if (!IsDigit(tens) || !IsDigit(ones)) return state.Fail(unknownCode);
   const int code = (tens - '0') * 10 + (ones - '0');
 
   const std::size_t argument = std::min(at + kCodeLength, text.size());
@@ -39,15 +41,23 @@ PassStep ApplyFirstFunction(WorkingState& state) {
   const double x = ReadNumber(std::string_view(text).substr(argument, argumentEnd - argument));
 
   const Function* function = FunctionWithCodeNumber(code);
-  if (function == nullptr) return PassStep::Failed;
+  if (function == nullptr) return state.Fail(unknownCode);
   const double angleFactor = AngleFactor(state.Deg());
-  if (!InDomain(function->domain, x, angleFactor)) return PassStep::Failed;
+  const auto noValue = [&] { return WhyNoValue(*function, x, state.Deg()); };
+  if (!InDomain(function->domain, x, angleFactor)) return state.Fail(noValue);
   const std::optional<FirstPrint> firstPrint = function->evaluate(x, angleFactor);
-  if (!firstPrint) return PassStep::Failed;
+  if (!firstPrint) return state.Fail(noValue);
+  // The call as a reader would write it: "EXP(233)".
+  const auto call = [&] { return std::string(function->name) + "(" + Shown(x) + ")"; };
   const double value = ReadNumber(*firstPrint);
-  if (!std::isfinite(value)) return PassStep::Failed;
+  if (!std::isfinite(value)) {
+    return state.Fail([&] { return call() + " is too large to hold"; });
+  }
   std::string numberText = NumberText(value);
-  if (!ExponentInRange(numberText)) return PassStep::Failed;
+  if (!ExponentInRange(numberText)) {
+    return state.Fail(
+        [&] { return call() + " gives " + Shown(value) + ", " + WhereOutOfRange(numberText); });
+  }
   state.SetLastNumberText(std::move(numberText));
   state.Replace(at, argumentEnd - at, "+(" + state.LastNumberText() + ")", "function");
   // A value that was itself the argument of a code becomes a bracketed

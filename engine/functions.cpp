@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "engine/number_text.h"
+#include "engine/reasons.h"
 #include "engine/text_ops.h"
 
 namespace zorvane {
@@ -107,10 +108,13 @@ const Function* FunctionWithCode(std::string_view code) {
   return nullptr;
 }
 
-std::string CodeNamesHoldingTheExponentMark(std::string_view text) {
+std::string CodeNamesHoldingTheExponentMark(std::string_view text,
+                                            std::vector<std::size_t>* positions) {
   std::string coded(text);
   for (const Function& f : kFunctions) {
-    if (Contains(f.name, "E")) coded = ReplaceAll(coded, f.name, f.code);
+    if (!Contains(f.name, "E")) continue;
+    coded = positions != nullptr ? ReplaceAllTracked(coded, f.name, f.code, *positions)
+                                 : ReplaceAll(coded, f.name, f.code);
   }
   return coded;
 }
@@ -133,6 +137,32 @@ bool InDomain(Domain domain, double x, double angleFactor) {
       return !(x < 0);
   }
   return false;
+}
+
+std::string WhyNoValue(const Function& f, double x, bool deg) {
+  const std::string name(f.name);
+  const std::string got = ", got " + Shown(x);
+  const std::string unit = deg ? " degrees" : " radians";
+  const double factor = AngleFactor(deg);
+  if (!InDomain(f.domain, x, factor)) {
+    switch (f.domain) {
+      case Domain::Angle:
+        return name + " takes angles up to " + Shown(kMaxAngle / factor) + unit +
+               (deg ? " (26 radians)" : "") + got;
+      case Domain::UnitRange:
+        return name + " needs an argument from -1 to 1" + got;
+      case Domain::Positive:
+        return name + " needs a positive argument" + got;
+      case Domain::NotNegative:
+        return name + " needs an argument of 0 or more" + got;
+      case Domain::AnyNumber:
+        break;
+    }
+  }
+  // Within the domain only a pole of an angle function or a value too large to
+  // hold leaves a function without a value.
+  if (f.domain == Domain::Angle) return name + " is undefined at " + Shown(x) + unit;
+  return name + "(" + Shown(x) + ") is too large to hold";
 }
 
 }  // namespace zorvane

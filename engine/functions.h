@@ -4,6 +4,7 @@
 #include <span>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace zorvane {
 
@@ -44,12 +45,18 @@ const Function* FunctionWithCode(std::string_view code);
 
 // `text` with the names that hold the exponent mark "E" (EXP) replaced by their
 // codes, so that the exponent notation never takes their "E" for its mark.
-std::string CodeNamesHoldingTheExponentMark(std::string_view text);
+// Keeps `positions` (see ReplaceAllTracked) in step when given.
+std::string CodeNamesHoldingTheExponentMark(std::string_view text,
+                                            std::vector<std::size_t>* positions = nullptr);
 
 // The factor that turns the angles of the angle unit into radians.
 double AngleFactor(bool deg);
 
 // True when x lies in the domain.
 bool InDomain(Domain domain, double x, double angleFactor);
+
+// Why `f` has no value at x, in plain words (see trace.h): x lies outside its
+// domain, or `evaluate` gave none there.
+std::string WhyNoValue(const Function& f, double x, bool deg);
 
 }  // namespace zorvane

@@ -1,9 +1,10 @@
 #include "engine/power_pass.h"
 
 #include <cmath>
-#include <optional>
+#include <string>
 
 #include "engine/number_text.h"
+#include "engine/reasons.h"
 #include "engine/scan.h"
 
 namespace zorvane {
@@ -92,18 +93,21 @@ struct PowerSite {
 struct PowerLook {
   PassStep step = PassStep::Nothing;  // Rewrote stands for "ready"
   PowerSite site;
+  std::string_view failure;  // why, when Failed
 };
+
+constexpr std::string_view kNoBase = "\"^\" has no base";
 
 // The base of a "^" that follows a number: the run of number characters before
 // it; a sign before that run is not part of the base. The power waits when the
 // base is itself the exponent of an earlier power or a function's argument.
 PowerLook LookAtPlainBase(std::string_view text, std::size_t caret) {
   const std::size_t baseBegin = NumberCharsBegin(text, caret);
-  if (baseBegin == 0) return {PassStep::Failed, {}};
+  if (baseBegin == 0) return {PassStep::Failed, {}, kNoBase};
   const auto before = static_cast<std::ptrdiff_t>(baseBegin) - 1;
   const char stop = At(text, before);
   if (IsPowerOrCode(stop) || (IsSign(stop) && IsPowerOrCode(At(text, before - 1)))) return {};
-  return {PassStep::Rewrote, {baseBegin, baseBegin, caret, caret, 0}};
+  return {PassStep::Rewrote, {baseBegin, baseBegin, caret, caret, 0}, {}};
 }
 
 // The base of a "^" that follows ")": a bracketed number, brackets included in
@@ -112,8 +116,8 @@ PowerLook LookAtBracketedBase(std::string_view text, std::size_t caret) {
   const BracketedBase base = FindBracketedBase(text, caret);
   if (!base.ready) return {};
   // The enclosing bracket of the whole text is never part of a base.
-  if (base.open == 0) return {PassStep::Failed, {}};
-  return {PassStep::Rewrote, {base.open, base.begin, caret - 1, caret, 0}};
+  if (base.open == 0) return {PassStep::Failed, {}, kUnopenedBracket};
+  return {PassStep::Rewrote, {base.open, base.begin, caret - 1, caret, 0}, {}};
 }
 
 // The first "^" from the left whose base and exponent are both numbers.
@@ -125,8 +129,8 @@ PowerLook FindReadyPower(std::string_view text) {
     start = caret + 2;
     if (OperandPending(text, caret + 1)) continue;
     const char last = At(text, static_cast<std::ptrdiff_t>(caret) - 1);
-    if (last == ']') continue;                     // the base is a function's argument
-    if (caret < 2) return {PassStep::Failed, {}};  // "^" right after the opening bracket
+    if (last == ']') continue;                              // the base is a function's argument
+    if (caret < 2) return {PassStep::Failed, {}, kNoBase};  // "^" right after the opening bracket
     PowerLook look = last == ')' ? LookAtBracketedBase(text, caret) : LookAtPlainBase(text, caret);
     if (look.step == PassStep::Nothing) continue;
     look.site.exponentEnd = NumberOperandEnd(text, caret + 1);
@@ -134,16 +138,45 @@ PowerLook FindReadyPower(std::string_view text) {
   }
 }
 
-// base^exponent, or none when the range check or the domain refuses it or the
-// value is not a finite number.
-std::optional<double> PowerValue(double base, double exponent) {
-  if (!PowerRangeCheckPasses(base, exponent)) return std::nullopt;
-  if (base == 0 && exponent <= 0) return std::nullopt;
-  if (base <= 0 && exponent > -1 && exponent < 0) return std::nullopt;
-  if (base < 0 && exponent > 0 && exponent < 1) return std::nullopt;
+// Why a power has no value.
+enum class PowerRefusal {
+  None,
+  OutOfRange,     // the range check refused it
+  ZeroBase,       // 0 to a power of 0 or below
+  NegativeBase,   // a negative base with an exponent between -1 and 1
+  NoFiniteValue,  // the value is not a finite number
+};
+
+struct PowerOutcome {
+  double value = 0;
+  PowerRefusal refusal = PowerRefusal::None;
+};
+
+// base^exponent, unless the range check or the domain refuses it or the value
+// is not a finite number.
+PowerOutcome PowerValue(double base, double exponent) {
+  if (!PowerRangeCheckPasses(base, exponent)) return {0, PowerRefusal::OutOfRange};
+  if (base == 0 && exponent <= 0) return {0, PowerRefusal::ZeroBase};
+  if (base <= 0 && exponent > -1 && exponent < 0) return {0, PowerRefusal::NegativeBase};
+  if (base < 0 && exponent > 0 && exponent < 1) return {0, PowerRefusal::NegativeBase};
   const double value = std::pow(base, exponent);
-  if (!std::isfinite(value)) return std::nullopt;
-  return value;
+  if (!std::isfinite(value)) return {value, PowerRefusal::NoFiniteValue};
+  return {value, PowerRefusal::None};
+}
+
+std::string RefusalReason(const PowerOutcome& outcome, double base, double exponent) {
+  const std::string power =
+      (base < 0 ? "(" + Shown(base) + ")" : Shown(base)) + "^" + Shown(exponent);
+  switch (outcome.refusal) {
+    case PowerRefusal::OutOfRange:
+      return power + " goes beyond the range 1E-100 to 1E+100";
+    case PowerRefusal::ZeroBase:
+      return power + ": 0 has no power of 0 or below";
+    case PowerRefusal::NegativeBase:
+      return power + ": a negative base cannot take an exponent between -1 and 1";
+    default:
+      return power + (std::isnan(outcome.value) ? " has no real value" : " is too large to hold");
+  }
 }
 
 }  // namespace
@@ -152,14 +185,17 @@ PassStep ApplyFirstPower(WorkingState& state) {
   if (!state.MayContain('^')) return PassStep::Nothing;
   const std::string_view text = state.Text();
   const PowerLook look = FindReadyPower(text);
+  if (look.step == PassStep::Failed) return state.Fail([&] { return std::string(look.failure); });
   if (look.step != PassStep::Rewrote) return look.step;
   const PowerSite& site = look.site;
   const double base = ReadNumber(text.substr(site.baseBegin, site.baseEnd - site.baseBegin));
   const double exponent =
       ReadNumber(text.substr(site.caret + 1, site.exponentEnd - (site.caret + 1)));
-  const std::optional<double> value = PowerValue(base, exponent);
-  if (!value) return PassStep::Failed;
-  state.SetLastNumberText(NumberText(*value));
+  const PowerOutcome outcome = PowerValue(base, exponent);
+  if (outcome.refusal != PowerRefusal::None) {
+    return state.Fail([&] { return RefusalReason(outcome, base, exponent); });
+  }
+  state.SetLastNumberText(NumberText(outcome.value));
   state.Replace(site.replaceBegin, site.exponentEnd - site.replaceBegin,
                 "+(" + state.LastNumberText() + ")", "power");
   state.CollapseSigns();

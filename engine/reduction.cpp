@@ -6,6 +6,7 @@
 #include "engine/function_pass.h"
 #include "engine/number_text.h"
 #include "engine/power_pass.h"
+#include "engine/reasons.h"
 #include "engine/scan.h"
 
 namespace zorvane {
@@ -71,13 +72,16 @@ PassStep ApplyArithmetic(WorkingState& state, std::size_t op) {
   const std::size_t rightEnd = NumberOperandEnd(text, op + 1);
   const double left = ReadNumber(text.substr(leftBegin, op - leftBegin));
   const double right = ReadNumber(text.substr(op + 1, rightEnd - (op + 1)));
+  const char operation = text[op];
+  // The operation as a reader would write it: "1/0".
+  const auto written = [&] { return Shown(left) + operation + Shown(right); };
   double value = 0;
-  switch (text[op]) {
+  switch (operation) {
     case '*':
       value = left * right;
       break;
     case '/':
-      if (right == 0) return PassStep::Failed;
+      if (right == 0) return state.Fail([&] { return "division by zero: " + written(); });
       value = left / right;
       break;
     case '+':
@@ -87,13 +91,22 @@ PassStep ApplyArithmetic(WorkingState& state, std::size_t op) {
       value = left - right;
       break;
   }
-  if (!std::isfinite(value)) return PassStep::Failed;
+  if (!std::isfinite(value)) {
+    return state.Fail([&] { return written() + " is too large to hold"; });
+  }
   std::string numberText = NumberText(value);
-  if (!ExponentInRange(numberText)) return PassStep::Failed;
+  if (!ExponentInRange(numberText)) {
+    return state.Fail(
+        [&] { return written() + " gives " + Shown(value) + ", " + WhereOutOfRange(numberText); });
+  }
   state.SetLastNumberText(std::move(numberText));
   state.Replace(leftBegin, rightEnd - leftBegin, "+" + state.LastNumberText(), "arithmetic");
   state.CollapseSigns();
   return PassStep::Rewrote;
+}
+
+std::string UnopenedBracket() {
+  return std::string(kUnopenedBracket);
 }
 
 // What became of a group that holds one number.
@@ -107,11 +120,11 @@ struct OpenedGroup {
 // whole text are never removed: a group that would take them fails.
 OpenedGroup OpenNumberGroup(WorkingState& state, std::size_t open, std::size_t close) {
   const std::string& text = state.Text();
-  if (close + 1 == text.size()) return {PassStep::Failed, 0};
+  if (close + 1 == text.size()) return {state.Fail(UnopenedBracket), 0};
   if (text[close + 1] == '^' && FindBracketedBase(text, close + 1).ready) {
     return {PassStep::Nothing, close + 2};
   }
-  if (open == 0) return {PassStep::Failed, 0};
+  if (open == 0) return {state.Fail(UnopenedBracket), 0};
   state.Replace(close, 1, "", {});  // reported with the "(" below
   state.Replace(open, 1, "", "bracket");
   // Go on at the character that stood two places after the ")", which in the
@@ -163,6 +176,18 @@ PassStep ApplyBracketPass(WorkingState& state) {
   return changed ? PassStep::Rewrote : PassStep::Nothing;
 }
 
+namespace {
+
+bool FailOverBudget(const WorkingState& state) {
+  state.Fail([] {
+    return "the expression is too long to work out (more than " +
+           std::to_string(WorkingState::kWorkBudget) + " characters of work)";
+  });
+  return false;
+}
+
+}  // namespace
+
 bool ReduceToNumber(WorkingState& state) {
   // Every cycle that changes the text uses up at least one operator, bracket or
   // function code, so no text needs more cycles than this.
@@ -171,22 +196,32 @@ bool ReduceToNumber(WorkingState& state) {
     state.AddWork(state.Text().size());
     bool changed = state.CollapseSigns();
     const std::string& text = state.Text();
-    if (text.size() < 2 || text.front() != '(' || text.back() != ')') return false;
+    if (text.size() < 2 || text.front() != '(' || text.back() != ')') {
+      state.Fail(UnopenedBracket);
+      return false;
+    }
     if (IsOneNumber(text)) return true;
 
     for (PassStep step; (step = ApplyFirstPower(state)) != PassStep::Nothing;) {
-      if (step == PassStep::Failed || state.OverBudget()) return false;
+      if (step == PassStep::Failed) return false;
+      if (state.OverBudget()) return FailOverBudget(state);
       changed = true;
     }
     for (PassStep step; (step = ApplyFirstFunction(state)) != PassStep::Nothing;) {
-      if (step == PassStep::Failed || state.OverBudget()) return false;
+      if (step == PassStep::Failed) return false;
+      if (state.OverBudget()) return FailOverBudget(state);
       changed = true;
     }
     const PassStep brackets = ApplyBracketPass(state);
     if (brackets == PassStep::Failed) return false;
     // A cycle that changed nothing would repeat itself for ever.
-    if (brackets == PassStep::Nothing && !changed) return false;
+    if (brackets == PassStep::Nothing && !changed) {
+      state.Fail([&] { return "nothing more can be worked out in " + state.Text(); });
+      return false;
+    }
   }
+  if (state.OverBudget()) return FailOverBudget(state);
+  state.Fail([] { return std::string("the expression needs more steps than its length allows"); });
   return false;
 }
 

@@ -82,13 +82,17 @@ std::size_t CollapseSignsInRange(std::string& text, std::size_t begin, std::size
   return newEnd;
 }
 
-void CollapseSignPairs(std::string& text) {
+void CollapseSignPairs(std::string& text, std::vector<std::size_t>* positions) {
+  constexpr Rule kPairRules[] = {{"--", "+"}, {"+-", "-"}, {"-+", "-"}, {"++", "+"}};
   // Each round shortens the text, so the loop ends.
   while (HasSignPair(text)) {
-    ReplaceAllShrinking(text, "--", "+");
-    ReplaceAllShrinking(text, "+-", "-");
-    ReplaceAllShrinking(text, "-+", "-");
-    ReplaceAllShrinking(text, "++", "+");
+    for (const Rule& rule : kPairRules) {
+      if (positions != nullptr) {
+        text = ReplaceAllTracked(text, rule.from, rule.to, *positions);
+      } else {
+        ReplaceAllShrinking(text, rule.from, rule.to);
+      }
+    }
   }
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "engine/scan.h"
 
@@ -21,7 +22,8 @@ inline bool IsCollapsiblePair(char first, char second) {
 }
 
 // Normalisation of the typed text: "--" by "+", "+-" by "-", "-+" by "-",
-// "++" by "+", repeated while any of the four pairs remains.
-void CollapseSignPairs(std::string& text);
+// "++" by "+", repeated while any of the four pairs remains. Keeps
+// `positions` (see ReplaceAllTracked) in step when given.
+void CollapseSignPairs(std::string& text, std::vector<std::size_t>* positions = nullptr);
 
 }  // namespace zorvane

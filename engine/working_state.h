@@ -42,6 +42,11 @@ class WorkingState {
 
   void Report(std::string_view stage) const { Trace(trace_, stage, text_); }
 
+  // Ends the evaluation: reports why under "error" (see trace.h) and returns
+  // PassStep::Failed.
+  template <class MakeReason>
+  auto Fail(MakeReason&& reason) const;
+
   // The work done so far, in characters of working text gone through: every
   // rewrite and every cycle adds the length of the text. Texts of the Input
   // Box's size stay far below the budget; only texts many times longer, whose
@@ -89,5 +94,11 @@ enum class PassStep {
   Rewrote,  // the working text was rewritten
   Failed,   // the evaluation ends with "error"
 };
+
+template <class MakeReason>
+auto WorkingState::Fail(MakeReason&& reason) const {
+  TraceFailure(trace_, reason);
+  return PassStep::Failed;
+}
 
 }  // namespace zorvane
