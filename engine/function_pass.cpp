@@ -10,12 +10,6 @@
 #include "engine/scan.h"
 
 namespace zorvane {
-namespace {
-
-constexpr std::size_t kCodeLength = 5;  // "F[11]"
-
-}  // namespace
-
 PassStep ApplyFirstFunction(WorkingState& state) {
   const std::string& text = state.Text();
   if (!state.MayContain('F')) return PassStep::Nothing;
@@ -30,18 +24,15 @@ PassStep ApplyFirstFunction(WorkingState& state) {
   state.SetPendingCodesEnd(at == std::string::npos ? text.size() : at);
   if (at == std::string::npos) return PassStep::Nothing;
 
-  const char tens = At(text, static_cast<std::ptrdiff_t>(at) + 2);
-  const char ones = At(text, static_cast<std::ptrdiff_t>(at) + 3);
-  const auto unknownCode = [&] { return "unknown function code " + text.substr(at, kCodeLength); };
-  if (!IsDigit(tens) || !IsDigit(ones)) return state.Fail(unknownCode);
-  const int code = (tens - '0') * 10 + (ones - '0');
+  const Function* function = FunctionWithCode(std::string_view(text).substr(at, kCodeLength));
+  if (function == nullptr) {
+    return state.Fail([&] { return "unknown function code " + text.substr(at, kCodeLength); });
+  }
 
   const std::size_t argument = std::min(at + kCodeLength, text.size());
   const std::size_t argumentEnd = NumberOperandEnd(text, argument);
   const double x = ReadNumber(std::string_view(text).substr(argument, argumentEnd - argument));
 
-  const Function* function = FunctionWithCodeNumber(code);
-  if (function == nullptr) return state.Fail(unknownCode);
   const double angleFactor = AngleFactor(state.Deg());
   const auto noValue = [&] { return WhyNoValue(*function, x, state.Deg()); };
   if (!InDomain(function->domain, x, angleFactor)) return state.Fail(noValue);

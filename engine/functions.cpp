@@ -74,8 +74,6 @@ std::optional<FirstPrint> SquareRoot(double x, double) {
   return Scientific(std::sqrt(x), 15);
 }
 
-constexpr int kFirstCodeNumber = 11;
-
 constexpr std::array<Function, 10> kFunctions{{
     {"SIN", "F[11]", Domain::Angle, Sine},
     {"COS", "F[12]", Domain::Angle, Cosine},
@@ -89,16 +87,18 @@ constexpr std::array<Function, 10> kFunctions{{
     {"SQR", "F[20]", Domain::NotNegative, SquareRoot},
 }};
 
+constexpr bool CodesHaveOneLength() {
+  for (const Function& f : kFunctions) {
+    if (f.code.size() != kCodeLength) return false;
+  }
+  return true;
+}
+static_assert(CodesHaveOneLength());
+
 }  // namespace
 
 std::span<const Function> Functions() {
   return kFunctions;
-}
-
-const Function* FunctionWithCodeNumber(int number) {
-  const int index = number - kFirstCodeNumber;
-  if (index < 0 || index >= static_cast<int>(kFunctions.size())) return nullptr;
-  return &kFunctions[static_cast<std::size_t>(index)];
 }
 
 const Function* FunctionWithCode(std::string_view code) {

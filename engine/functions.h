@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <optional>
 #include <span>
 #include <string>
@@ -34,11 +35,11 @@ struct Function {
   std::optional<FirstPrint> (*evaluate)(double x, double angleFactor);
 };
 
+// Every code is "F[", two digits and "]".
+inline constexpr std::size_t kCodeLength = 5;
+
 // The ten functions, in the order of their codes "F[11]" to "F[20]".
 std::span<const Function> Functions();
-
-// The function whose code carries `number` (11 to 20), or none.
-const Function* FunctionWithCodeNumber(int number);
 
 // The function whose code is `code` ("F[11]"), or none.
 const Function* FunctionWithCode(std::string_view code);
