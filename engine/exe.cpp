@@ -7,19 +7,16 @@ namespace {
 
 constexpr std::string_view kLineBreak = "\r\n";
 
-// One log entry: the display text, then "=" and the result on the next line.
-std::string Entry(const std::string& display, const std::string& result) {
-  std::string entry = display;
-  entry.append(kLineBreak).append("=").append(result);
-  return entry;
-}
-
-// Puts `entry` on top of the log; the old log stays whole below it.
-void WriteEntry(ExeOutput& out, const std::string& oldLog, std::string entry) {
-  std::string log = entry;
+// Puts the entry for `display` and `result` on top of the log: the display
+// text, then "=" and the result on the next line; the old log stays whole
+// below it.
+void WriteEntry(ExeOutput& out, const std::string& oldLog, const std::string& display,
+                std::string_view result) {
+  std::string log = display;
+  log.append(kLineBreak).append("=").append(result);
+  out.entryLength = log.size();
   if (!oldLog.empty()) log.append(kLineBreak).append(oldLog);
   out.output = std::move(log);
-  out.entry = std::move(entry);
 }
 
 }  // namespace
@@ -41,7 +38,7 @@ ExeOutput RunExe(const ExeInput& in, const TraceSink* trace) {
     }
     if (step.kind == FunctionModeStep::Kind::Failed) {
       Trace(trace, "error", "the stored formula holds a \",\", which function mode cannot read");
-      WriteEntry(out, in.output, Entry(display, "error"));
+      WriteEntry(out, in.output, display, "error");
       out.input = std::string();
       return out;
     }
@@ -56,7 +53,7 @@ ExeOutput RunExe(const ExeInput& in, const TraceSink* trace) {
     out.input = std::string();
     return out;
   }
-  WriteEntry(out, in.output, Entry(display, outcome.text));
+  WriteEntry(out, in.output, display, outcome.text);
   // In function mode the Input Box is emptied; otherwise the expression stays,
   // wholly selected, so that typing replaces it.
   if (in.fMode) {

@@ -3,6 +3,7 @@
 #include <cstddef>
 #include <optional>
 #include <string>
+#include <string_view>
 
 #include "engine/function_mode.h"
 #include "engine/trace.h"
@@ -32,10 +33,15 @@ struct Selection {
 // into view and gives the Input Box the focus.
 struct ExeOutput {
   std::optional<std::string> output;         // the new log, or none when it stays
-  std::string entry;                         // the entry put on top of the log; empty when none
+  std::size_t entryLength = 0;               // the new log begins with an entry this long
   std::optional<std::string> input;          // the new Input Box text, or none when it stays
   Selection selection;                       // within the Input Box text after the command
   std::optional<FormulaState> formulaState;  // the new function-mode state, or none when it stays
+
+  // The entry put on top of the log: the display text, "\r\n=" and the result.
+  std::string_view Entry() const {
+    return output ? std::string_view(*output).substr(0, entryLength) : std::string_view();
+  }
 };
 
 // One press of EXE, function mode included, as a pure function. A failed

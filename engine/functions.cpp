@@ -95,26 +95,64 @@ constexpr bool CodesHaveOneLength() {
 }
 static_assert(CodesHaveOneLength());
 
+constexpr bool HoldsExponentMark(const Function& f) {
+  return f.name.find('E') != std::string_view::npos;
+}
+
+constexpr std::size_t CountCodedFirst() {
+  std::size_t count = 0;
+  for (const Function& f : kFunctions)
+    count += HoldsExponentMark(f) ? 1 : 0;
+  return count;
+}
+
+// The table split in two, in table order: names holding "E", then the others.
+template <bool kFirst>
+constexpr auto Split() {
+  std::array<const Function*, kFirst ? CountCodedFirst() : kFunctions.size() - CountCodedFirst()>
+      part{};
+  std::size_t n = 0;
+  for (const Function& f : kFunctions) {
+    if (HoldsExponentMark(f) == kFirst) part[n++] = &f;
+  }
+  return part;
+}
+constexpr auto kCodedFirst = Split<true>();
+constexpr auto kCodedBySyntax = Split<false>();
+
 }  // namespace
 
 std::span<const Function> Functions() {
   return kFunctions;
 }
 
+std::span<const Function* const> FunctionsCodedFirst() {
+  return kCodedFirst;
+}
+
+std::span<const Function* const> FunctionsCodedBySyntax() {
+  return kCodedBySyntax;
+}
+
 const Function* FunctionWithCode(std::string_view code) {
-  for (const Function& f : kFunctions) {
-    if (f.code == code) return &f;
-  }
-  return nullptr;
+  // The codes are numbered from 11 in table order; the number finds the entry
+  // and the whole code must match it.
+  if (code.size() != kCodeLength || !IsDigit(code[2]) || !IsDigit(code[3])) return nullptr;
+  const int index = (code[2] - '0') * 10 + (code[3] - '0') - 11;
+  if (index < 0 || index >= static_cast<int>(kFunctions.size())) return nullptr;
+  const Function& f = kFunctions[static_cast<std::size_t>(index)];
+  return f.code == code ? &f : nullptr;
 }
 
 std::string CodeNamesHoldingTheExponentMark(std::string_view text,
                                             std::vector<std::size_t>* positions) {
   std::string coded(text);
-  for (const Function& f : kFunctions) {
-    if (!Contains(f.name, "E")) continue;
-    coded = positions != nullptr ? ReplaceAllTracked(coded, f.name, f.code, *positions)
-                                 : ReplaceAll(coded, f.name, f.code);
+  for (const Function* f : kCodedFirst) {
+    if (positions != nullptr) {
+      coded = ReplaceAllTracked(coded, f->name, f->code, *positions);
+    } else if (Contains(coded, f->name)) {
+      coded = ReplaceAll(coded, f->name, f->code);
+    }
   }
   return coded;
 }

@@ -41,11 +41,16 @@ inline constexpr std::size_t kCodeLength = 5;
 // The ten functions, in the order of their codes "F[11]" to "F[20]".
 std::span<const Function> Functions();
 
+// The functions whose names hold the exponent mark "E" (EXP): their names are
+// coded before the exponent notation is read, so that it never takes their
+// "E" for its mark. The syntax check codes the others, in this order.
+std::span<const Function* const> FunctionsCodedFirst();
+std::span<const Function* const> FunctionsCodedBySyntax();
+
 // The function whose code is `code` ("F[11]"), or none.
 const Function* FunctionWithCode(std::string_view code);
 
-// `text` with the names that hold the exponent mark "E" (EXP) replaced by their
-// codes, so that the exponent notation never takes their "E" for its mark.
+// `text` with the names of FunctionsCodedFirst() replaced by their codes.
 // Keeps `positions` (see ReplaceAllTracked) in step when given.
 std::string CodeNamesHoldingTheExponentMark(std::string_view text,
                                             std::vector<std::size_t>* positions = nullptr);

@@ -1,7 +1,6 @@
 #include "engine/syntax.h"
 
 #include <array>
-#include <vector>
 
 #include "engine/functions.h"
 #include "engine/text_ops.h"
@@ -131,29 +130,15 @@ char KindOfCharacter(char c) {
   }
 }
 
-// The function names that the check itself codes: all but those coded before
-// the exponent notation is read.
-const std::vector<const Function*>& NamesCodedHere() {
-  static const std::vector<const Function*> names = [] {
-    std::vector<const Function*> list;
-    for (const Function& f : Functions()) {
-      if (!Contains(f.name, "E")) list.push_back(&f);
-    }
-    return list;
-  }();
-  return names;
-}
-
 // Replaces every token of more than one character by one letter: the codes
 // that stand already first, so that their digits are never taken for a number,
 // then the names, then PI.
 std::string ReplaceWordTokens(std::string_view text, std::string_view functionLetter,
                               std::string_view piLetter) {
   std::string out(text);
-  for (const Function& f : Functions()) {
-    if (Contains(f.name, "E")) ReplaceAllShrinking(out, f.code, functionLetter);
-  }
-  for (const Function* f : NamesCodedHere())
+  for (const Function* f : FunctionsCodedFirst())
+    ReplaceAllShrinking(out, f->code, functionLetter);
+  for (const Function* f : FunctionsCodedBySyntax())
     ReplaceAllShrinking(out, f->name, functionLetter);
   ReplaceAllShrinking(out, kPiName, piLetter);
   return out;
@@ -396,14 +381,22 @@ bool CheckSyntax(std::string& text, SyntaxFault* fault) {
 void SubstituteFunctionCodes(std::string& text) {
   // After the check every letter belongs to a token and no name can be found
   // across two tokens, so one pass from the left gives the same text as
-  // replacing the names one after the other.
-  if (text.find_first_of("SCTALP") == std::string::npos) return;
-  std::string coded;
+  // replacing the names one after the other. Names and PI begin with a capital.
+  const auto isCapital = [](char c) { return c >= 'A' && c <= 'Z'; };
+  std::size_t i = 0;
+  while (i < text.size() && !isCapital(text[i]))
+    ++i;
+  if (i == text.size()) return;
+  std::string coded(text, 0, i);
   coded.reserve(text.size() * 2);
-  for (std::size_t i = 0; i < text.size();) {
+  while (i < text.size()) {
+    if (!isCapital(text[i])) {
+      coded.push_back(text[i++]);
+      continue;
+    }
     const std::string_view rest = std::string_view(text).substr(i);
     const Function* name = nullptr;
-    for (const Function* f : NamesCodedHere()) {
+    for (const Function* f : FunctionsCodedBySyntax()) {
       if (rest.starts_with(f->name)) name = f;
     }
     if (name != nullptr) {

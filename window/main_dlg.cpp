@@ -120,7 +120,7 @@ void CMainDlg::OnExe() {
   if (out.formulaState) m_formulaState = FormulaStateText(*out.formulaState);
   if (out.output) {
     m_outputEdit.SetWindowText(*out.output);
-    m_outputEdit.AnnounceInsertion(out.entry);
+    m_outputEdit.AnnounceInsertion(out.Entry());
   }
   if (out.input) m_inputEdit.SetWindowText(*out.input);
   m_inputEdit.SetSel(ToPosition(out.selection.start), ToPosition(out.selection.end));

@@ -126,7 +126,7 @@ TEST(FailureReasons, FunctionModeSaysWhy) {
     in.input = row.input;
     ReasonCapture capture;
     const ExeOutput out = RunExe(in, &capture.sink);
-    EXPECT_TRUE(out.entry.ends_with("=error")) << row.formula;
+    EXPECT_TRUE(out.Entry().ends_with("=error")) << row.formula;
     EXPECT_EQ(capture.Reason(), row.reason) << row.formula;
   }
 }
