@@ -397,7 +397,7 @@ void SubstituteFunctionCodes(std::string& text) {
     const std::string_view rest = std::string_view(text).substr(i);
     const Function* name = nullptr;
     for (const Function* f : FunctionsCodedBySyntax()) {
-      if (rest.starts_with(f->name)) name = f;
+      if (f->name.front() == rest.front() && rest.starts_with(f->name)) name = f;
     }
     if (name != nullptr) {
       coded.append(name->code);
