@@ -38,7 +38,7 @@ ExeInput Input(std::string text, bool deg = false, bool fixE = false) {
   in.input = std::move(text);
   in.deg = deg;
   in.fixE = fixE;
-  in.formulaState = "a,";
+  in.formulaState = {};  // idle
   return in;
 }
 

@@ -1,42 +1,20 @@
 #include "cli/trace_text.h"
 
 #include <algorithm>
-#include <array>
 #include <vector>
+
+#include "engine/functions.h"
 
 namespace zorvane::cli {
 namespace {
 
 constexpr std::string_view kCodeStart = "F[";
-constexpr std::size_t kCodeLength = 5;  // "F[11]"
-
-bool IsDigit(char c) {
-  return c >= '0' && c <= '9';
-}
 
 }  // namespace
 
 std::string_view FunctionName(std::string_view code) {
-  struct Entry {
-    std::string_view code;
-    std::string_view name;
-  };
-  static constexpr std::array<Entry, 10> kCodes{{
-      {"F[11]", "SIN"},
-      {"F[12]", "COS"},
-      {"F[13]", "TAN"},
-      {"F[14]", "ASN"},
-      {"F[15]", "ACS"},
-      {"F[16]", "ATN"},
-      {"F[17]", "EXP"},
-      {"F[18]", "LN"},
-      {"F[19]", "LOG"},
-      {"F[20]", "SQR"},
-  }};
-  for (const Entry& entry : kCodes) {
-    if (entry.code == code) return entry.name;
-  }
-  return {};
+  const Function* function = FunctionWithCode(code);
+  return function != nullptr ? function->name : std::string_view();
 }
 
 std::string TraceLine(std::string_view stage, std::string_view text) {
@@ -47,9 +25,6 @@ std::string TraceLine(std::string_view stage, std::string_view text) {
   for (std::size_t at = text.find(kCodeStart); at != std::string_view::npos;
        at = text.find(kCodeStart, at + 1)) {
     const std::string_view code = text.substr(at, kCodeLength);
-    if (code.size() < kCodeLength || !IsDigit(code[2]) || !IsDigit(code[3]) || code[4] != ']') {
-      continue;
-    }
     const std::string_view name = FunctionName(code);
     if (name.empty() || std::find(named.begin(), named.end(), code) != named.end()) continue;
     line.append(named.empty() ? "   " : " ").append(code).append("=").append(name);

@@ -1,27 +1,28 @@
 #include "engine/exe.h"
 
 #include "engine/evaluate.h"
-#include "engine/function_mode.h"
 
 namespace zorvane {
 namespace {
 
 constexpr std::string_view kLineBreak = "\r\n";
 
-// The new log: the entry on top, the old log whole below it.
-std::string LogWith(const std::string& oldLog, const std::string& display,
-                    const std::string& result) {
+// Puts the entry for `display` and `result` on top of the log: the display
+// text, then "=" and the result on the next line; the old log stays whole
+// below it.
+void WriteEntry(ExeOutput& out, const std::string& oldLog, const std::string& display,
+                std::string_view result) {
   std::string log = display;
   log.append(kLineBreak).append("=").append(result);
+  out.entryLength = log.size();
   if (!oldLog.empty()) log.append(kLineBreak).append(oldLog);
-  return log;
+  out.output = std::move(log);
 }
 
 }  // namespace
 
 ExeOutput RunExe(const ExeInput& in, const TraceSink* trace) {
   ExeOutput out;
-  out.formulaState = in.formulaState;
   std::string display = in.input;
   std::string working = in.input;
 
@@ -32,11 +33,12 @@ ExeOutput RunExe(const ExeInput& in, const TraceSink* trace) {
     if (step.kind == FunctionModeStep::Kind::Prompt) {
       out.input = step.prompt;
       out.selection = {step.prompt.size(), step.prompt.size()};
-      out.formulaState = std::move(step.formulaState);
+      out.formulaState = std::move(step.state);
       return out;
     }
     if (step.kind == FunctionModeStep::Kind::Failed) {
-      out.output = LogWith(in.output, display, "error");
+      Trace(trace, "error", "the stored formula holds a \",\", which function mode cannot read");
+      WriteEntry(out, in.output, display, "error");
       out.input = std::string();
       return out;
     }
@@ -44,14 +46,14 @@ ExeOutput RunExe(const ExeInput& in, const TraceSink* trace) {
     display = in.formula + "=" + working;
   }
   // Any evaluation past this point drops a pending prompt.
-  out.formulaState = "a," + in.formula;
+  out.formulaState = FormulaState{std::nullopt, in.formula};
 
   const Outcome outcome = Evaluate(display, working, Options{in.deg, in.fixE}, trace);
   if (outcome.kind == OutcomeKind::Empty) {
     out.input = std::string();
     return out;
   }
-  out.output = LogWith(in.output, display, outcome.text);
+  WriteEntry(out, in.output, display, outcome.text);
   // In function mode the Input Box is emptied; otherwise the expression stays,
   // wholly selected, so that typing replaces it.
   if (in.fMode) {

@@ -3,20 +3,22 @@
 #include <cstddef>
 #include <optional>
 #include <string>
+#include <string_view>
 
+#include "engine/function_mode.h"
 #include "engine/trace.h"
 
 namespace zorvane {
 
-// Everything one press of EXE reads from the window.
+// Everything one press of EXE reads.
 struct ExeInput {
-  std::string input;         // Input Box text as read; a line break is CR LF
-  std::string output;        // Output Box text (the log)
-  bool fMode = false;        // F_Mode checked
-  bool fixE = false;         // Fix_E checked
-  bool deg = false;          // DEG checked
-  std::string formula;       // m_formula
-  std::string formulaState;  // m_formulaState
+  std::string input;          // the expression typed; a line break is CR LF
+  std::string output;         // the log, newest entry first
+  bool fMode = false;         // function mode: evaluate the stored formula
+  bool fixE = false;          // every result in exponent form
+  bool deg = false;           // angles in degrees
+  std::string formula;        // the formula stored for function mode
+  FormulaState formulaState;  // which variable function mode is asking for
 };
 
 // A selection in the Input Box; start == end places the caret.
@@ -30,13 +32,20 @@ struct Selection {
 // the Input Box texts when present, then sets the selection, scrolls the caret
 // into view and gives the Input Box the focus.
 struct ExeOutput {
-  std::optional<std::string> output;  // new Output Box text, or none
-  std::optional<std::string> input;   // new Input Box text, or none
-  Selection selection;                // within the Input Box text after the command
-  std::string formulaState;           // new m_formulaState
+  std::optional<std::string> output;         // the new log, or none when it stays
+  std::size_t entryLength = 0;               // the new log begins with an entry this long
+  std::optional<std::string> input;          // the new Input Box text, or none when it stays
+  Selection selection;                       // within the Input Box text after the command
+  std::optional<FormulaState> formulaState;  // the new function-mode state, or none when it stays
+
+  // The entry put on top of the log: the display text, "\r\n=" and the result.
+  std::string_view Entry() const {
+    return output ? std::string_view(*output).substr(0, entryLength) : std::string_view();
+  }
 };
 
-// One press of EXE, function mode included, as a pure function.
+// One press of EXE, function mode included, as a pure function. A failed
+// evaluation reports why to `trace` under "error" (see trace.h).
 ExeOutput RunExe(const ExeInput& in, const TraceSink* trace = nullptr);
 
 }  // namespace zorvane

@@ -1,42 +1,57 @@
 #include "engine/exponent_notation.h"
 
-#include "engine/text_ops.h"
+#include <cstddef>
+#include <vector>
+
+#include "engine/scan.h"
 
 namespace zorvane {
-namespace {
-
-bool IsMantissaChar(char c) {
-  return IsDigit(c) || c == '.';
-}
-
-}  // namespace
 
 // Each "E" is rewritten in turn from the left. What a rewrite puts in ends with
 // ")" and holds no "E", so the text before the next "E" is final; one pass that
 // builds the new text from the left therefore gives the same text as starting
 // the search again from the beginning after every rewrite, in linear time.
-bool ExpandExponentNotation(std::string& text) {
+bool ExpandExponentNotation(std::string& text, std::size_t* failedAt,
+                            std::vector<std::size_t>* positions) {
   if (text.find('E') == std::string::npos) return true;
   std::string out;
   out.reserve(text.size() + text.size() / 2 + 8);
+  std::vector<std::size_t> outPositions;  // only with `positions`
+  const auto put = [&](char c, std::size_t from) {
+    out.push_back(c);
+    if (positions != nullptr) outPositions.push_back((*positions)[from]);
+  };
   std::size_t p = 0;
   while (p < text.size()) {
     if (text[p] != 'E') {
-      out.push_back(text[p++]);
+      put(text[p], p);
+      ++p;
       continue;
     }
     // Mantissa: the run of digits and points directly before the "E".
     std::size_t s = out.size();
-    while (s > 0 && IsMantissaChar(out[s - 1]))
+    while (s > 0 && DigitOrPoint(out[s - 1]))
       --s;
-    if (s == out.size()) return false;
+    if (s == out.size()) {
+      if (failedAt != nullptr) *failedAt = p;
+      return false;
+    }
     const std::string mantissa = out.substr(s);
     out.resize(s);
+    std::vector<std::size_t> mantissaPositions;
+    if (positions != nullptr) {
+      mantissaPositions.assign(outPositions.begin() + static_cast<std::ptrdiff_t>(s),
+                               outPositions.end());
+      outPositions.resize(s);
+      outPositions.push_back(mantissaPositions.front());  // the "(" put in
+      outPositions.insert(outPositions.end(), mantissaPositions.begin(), mantissaPositions.end());
+      outPositions.insert(outPositions.end(), 4, (*positions)[p]);  // "*10^" stands for the "E"
+    }
     // Exponent: one sign directly after the "E", then digits.
     std::size_t q = p;
     while (q + 1 < text.size()) {
       const char next = text[q + 1];
-      if (IsDigit(next) || ((next == '+' || next == '-') && q == p)) {
+      if (IsDigit(next) || (IsSign(next) && q == p)) {
         ++q;
       } else {
         break;
@@ -45,11 +60,13 @@ bool ExpandExponentNotation(std::string& text) {
     out.push_back('(');
     out.append(mantissa);
     out.append("*10^");
-    out.append(text, p + 1, q - p);
-    out.push_back(')');
+    for (std::size_t e = p + 1; e <= q; ++e)
+      put(text[e], e);
+    put(')', q);
     p = q + 1;
   }
   text = std::move(out);
+  if (positions != nullptr) *positions = std::move(outPositions);
   return true;
 }
 

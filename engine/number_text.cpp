@@ -28,8 +28,8 @@ std::string PadExponent(std::string_view text) {
   return out;
 }
 
-// Rough decimal order of magnitude of a number whose digits run from `begin`
-// to `end`; only its sign is used, to tell an overflow from an underflow.
+// Rough decimal order of magnitude of `number` (digits, a point, an exponent);
+// only its sign is used, to tell an overflow from an underflow.
 long long DecimalOrder(std::string_view number) {
   std::size_t i = 0;
   long long order = 0;

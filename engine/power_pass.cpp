@@ -1,23 +1,17 @@
 #include "engine/power_pass.h"
 
 #include <cmath>
+#include <string>
 
 #include "engine/number_text.h"
+#include "engine/reasons.h"
+#include "engine/scan.h"
 
 namespace zorvane {
 namespace {
 
 bool IsPowerOrCode(char c) {
   return c == '^' || c == ']';
-}
-
-// The exponent is not yet a number: "F" or "(" follows the "^", or follows a
-// sign that follows it.
-bool ExponentPending(std::string_view text, std::size_t caret) {
-  const char first = At(text, static_cast<std::ptrdiff_t>(caret) + 1);
-  const char second = At(text, static_cast<std::ptrdiff_t>(caret) + 2);
-  if (first == 'F' || first == '(') return true;
-  return IsSign(first) && (second == 'F' || second == '(');
 }
 
 // Magnitudes printed with ten significant digits and a decimal exponent within
@@ -38,26 +32,23 @@ constexpr long long kLiteralSteps = 1 << 12;
 }  // namespace
 
 BracketedBase FindBracketedBase(std::string_view text, std::size_t caret) {
-  auto k = static_cast<std::ptrdiff_t>(caret) - 2;
-  while (k >= 0) {
-    const char c = text[static_cast<std::size_t>(k)];
-    if (DigitOrPoint(c)) {
-      --k;
-    } else if (IsSign(c) && At(text, k - 1) == 'e') {
-      k -= 2;
-    } else if (IsSign(c) && At(text, k - 1) == '(') {
-      const std::ptrdiff_t open = k - 1;
-      if (IsPowerOrCode(At(text, open - 1))) return {};
-      return {true, static_cast<std::size_t>(open), static_cast<std::size_t>(k)};
-    } else if (c == '(') {
-      const char before = At(text, k - 1);
-      if (IsPowerOrCode(before) || (IsSign(before) && IsPowerOrCode(At(text, k - 2)))) return {};
-      return {true, static_cast<std::size_t>(k), static_cast<std::size_t>(k) + 1};
-    } else {
-      return {};  // ")", an operator, or anything else: not a plain bracketed number
-    }
+  // The walk starts inside the brackets, right before the ")" that ends the base.
+  const std::size_t numberBegin = NumberCharsBegin(text, caret - 1);
+  const auto before = static_cast<std::ptrdiff_t>(numberBegin) - 1;
+  const char stop = At(text, before);
+  if (IsSign(stop) && At(text, before - 1) == '(') {
+    // A signed bracketed number: its sign belongs to the base.
+    if (IsPowerOrCode(At(text, before - 2))) return {};
+    return {true, numberBegin - 2, numberBegin - 1};
   }
-  return {};
+  if (stop == '(') {
+    const char outside = At(text, before - 1);
+    if (IsPowerOrCode(outside) || (IsSign(outside) && IsPowerOrCode(At(text, before - 2)))) {
+      return {};
+    }
+    return {true, numberBegin - 1, numberBegin};
+  }
+  return {};  // ")", an operator, or anything else: not a plain bracketed number
 }
 
 bool PowerRangeCheckPasses(double base, double exponent) {
@@ -84,65 +75,131 @@ bool PowerRangeCheckPasses(double base, double exponent) {
   return lastLog >= std::log10(9.9999999995e-101L);
 }
 
-PassStep ApplyFirstPower(WorkingState& state) {
-  const std::string& text = state.Text();
-  if (state.Count('^') == 0) return PassStep::Nothing;
+namespace {
+
+// Where a ready power stands: the rewrite replaces [replaceBegin, exponentEnd)
+// by the value; the base is [baseBegin, baseEnd), the exponent runs from the
+// character after the "^".
+struct PowerSite {
+  std::size_t replaceBegin = 0;
+  std::size_t baseBegin = 0;
+  std::size_t baseEnd = 0;
+  std::size_t caret = 0;
+  std::size_t exponentEnd = 0;
+};
+
+// The outcome of looking at one "^": ready with its site, left for later, or
+// a failed evaluation.
+struct PowerLook {
+  PassStep step = PassStep::Nothing;  // Rewrote stands for "ready"
+  PowerSite site;
+  std::string_view failure;  // why, when Failed
+};
+
+constexpr std::string_view kNoBase = "\"^\" has no base";
+
+// The base of a "^" that follows a number: the run of number characters before
+// it; a sign before that run is not part of the base. The power waits when the
+// base is itself the exponent of an earlier power or a function's argument.
+PowerLook LookAtPlainBase(std::string_view text, std::size_t caret) {
+  const std::size_t baseBegin = NumberCharsBegin(text, caret);
+  if (baseBegin == 0) return {PassStep::Failed, {}, kNoBase};
+  const auto before = static_cast<std::ptrdiff_t>(baseBegin) - 1;
+  const char stop = At(text, before);
+  if (IsPowerOrCode(stop) || (IsSign(stop) && IsPowerOrCode(At(text, before - 1)))) return {};
+  return {PassStep::Rewrote, {baseBegin, baseBegin, caret, caret, 0}, {}};
+}
+
+// The base of a "^" that follows ")": a bracketed number, brackets included in
+// what the value replaces.
+PowerLook LookAtBracketedBase(std::string_view text, std::size_t caret) {
+  const BracketedBase base = FindBracketedBase(text, caret);
+  if (!base.ready) return {};
+  // The enclosing bracket of the whole text is never part of a base.
+  if (base.open == 0) return {PassStep::Failed, {}, kUnopenedBracket};
+  return {PassStep::Rewrote, {base.open, base.begin, caret - 1, caret, 0}, {}};
+}
+
+// The first "^" from the left whose base and exponent are both numbers.
+PowerLook FindReadyPower(std::string_view text) {
   std::size_t start = 1;
   while (true) {
     const std::size_t caret = text.find('^', start);
-    if (caret == std::string::npos) return PassStep::Nothing;
+    if (caret == std::string_view::npos) return {};
     start = caret + 2;
-    if (ExponentPending(text, caret)) continue;
+    if (OperandPending(text, caret + 1)) continue;
     const char last = At(text, static_cast<std::ptrdiff_t>(caret) - 1);
-    if (last == ']') continue;
-    if (caret < 2) return PassStep::Failed;  // "^" right after the opening bracket
-
-    std::size_t prefixEnd = 0;  // the text before this index is kept
-    std::size_t baseBegin = 0;
-    if (last == ')') {
-      const BracketedBase base = FindBracketedBase(text, caret);
-      if (!base.ready) continue;
-      // The enclosing bracket of the whole text is never part of a base.
-      if (base.open == 0) return PassStep::Failed;
-      prefixEnd = base.open;
-      baseBegin = base.begin;
-    } else {
-      auto k = static_cast<std::ptrdiff_t>(caret) - 2;
-      while (k >= 0) {
-        const char c = text[static_cast<std::size_t>(k)];
-        if (DigitOrPoint(c) || c == 'e') {
-          --k;
-        } else if (IsSign(c) && At(text, k - 1) == 'e') {
-          k -= 2;
-        } else {
-          break;
-        }
-      }
-      if (k < 0) return PassStep::Failed;
-      const char stop = text[static_cast<std::size_t>(k)];
-      if (IsPowerOrCode(stop) || (IsSign(stop) && IsPowerOrCode(At(text, k - 1)))) continue;
-      prefixEnd = static_cast<std::size_t>(k) + 1;
-      baseBegin = prefixEnd;
-    }
-
-    const std::size_t baseEnd = last == ')' ? caret - 1 : caret;
-    const double base = ReadNumber(std::string_view(text).substr(baseBegin, baseEnd - baseBegin));
-    const std::size_t exponentEnd = NumberOperandEnd(text, caret + 1);
-    const double exponent =
-        ReadNumber(std::string_view(text).substr(caret + 1, exponentEnd - (caret + 1)));
-
-    if (!PowerRangeCheckPasses(base, exponent)) return PassStep::Failed;
-    if (base == 0 && exponent <= 0) return PassStep::Failed;
-    if (base <= 0 && exponent > -1 && exponent < 0) return PassStep::Failed;
-    if (base < 0 && exponent > 0 && exponent < 1) return PassStep::Failed;
-    const double value = std::pow(base, exponent);
-    if (!std::isfinite(value)) return PassStep::Failed;
-
-    state.SetLastNumberText(NumberText(value));
-    state.Replace(prefixEnd, exponentEnd - prefixEnd, "+(" + state.LastNumberText() + ")", "power");
-    state.CollapseSigns();
-    return PassStep::Rewrote;
+    if (last == ']') continue;                              // the base is a function's argument
+    if (caret < 2) return {PassStep::Failed, {}, kNoBase};  // "^" right after the opening bracket
+    PowerLook look = last == ')' ? LookAtBracketedBase(text, caret) : LookAtPlainBase(text, caret);
+    if (look.step == PassStep::Nothing) continue;
+    look.site.exponentEnd = NumberOperandEnd(text, caret + 1);
+    return look;
   }
+}
+
+// Why a power has no value.
+enum class PowerRefusal {
+  None,
+  OutOfRange,     // the range check refused it
+  ZeroBase,       // 0 to a power of 0 or below
+  NegativeBase,   // a negative base with an exponent between -1 and 1
+  NoFiniteValue,  // the value is not a finite number
+};
+
+struct PowerOutcome {
+  double value = 0;
+  PowerRefusal refusal = PowerRefusal::None;
+};
+
+// base^exponent, unless the range check or the domain refuses it or the value
+// is not a finite number.
+PowerOutcome PowerValue(double base, double exponent) {
+  if (!PowerRangeCheckPasses(base, exponent)) return {0, PowerRefusal::OutOfRange};
+  if (base == 0 && exponent <= 0) return {0, PowerRefusal::ZeroBase};
+  if (base <= 0 && exponent > -1 && exponent < 0) return {0, PowerRefusal::NegativeBase};
+  if (base < 0 && exponent > 0 && exponent < 1) return {0, PowerRefusal::NegativeBase};
+  const double value = std::pow(base, exponent);
+  if (!std::isfinite(value)) return {value, PowerRefusal::NoFiniteValue};
+  return {value, PowerRefusal::None};
+}
+
+std::string RefusalReason(const PowerOutcome& outcome, double base, double exponent) {
+  const std::string power =
+      (base < 0 ? "(" + Shown(base) + ")" : Shown(base)) + "^" + Shown(exponent);
+  switch (outcome.refusal) {
+    case PowerRefusal::OutOfRange:
+      return power + " goes beyond the range 1E-100 to 1E+100";
+    case PowerRefusal::ZeroBase:
+      return power + ": 0 has no power of 0 or below";
+    case PowerRefusal::NegativeBase:
+      return power + ": a negative base cannot take an exponent between -1 and 1";
+    default:
+      return power + (std::isnan(outcome.value) ? " has no real value" : " is too large to hold");
+  }
+}
+
+}  // namespace
+
+PassStep ApplyFirstPower(WorkingState& state) {
+  if (!state.MayContain('^')) return PassStep::Nothing;
+  const std::string_view text = state.Text();
+  const PowerLook look = FindReadyPower(text);
+  if (look.step == PassStep::Failed) return state.Fail([&] { return std::string(look.failure); });
+  if (look.step != PassStep::Rewrote) return look.step;
+  const PowerSite& site = look.site;
+  const double base = ReadNumber(text.substr(site.baseBegin, site.baseEnd - site.baseBegin));
+  const double exponent =
+      ReadNumber(text.substr(site.caret + 1, site.exponentEnd - (site.caret + 1)));
+  const PowerOutcome outcome = PowerValue(base, exponent);
+  if (outcome.refusal != PowerRefusal::None) {
+    return state.Fail([&] { return RefusalReason(outcome, base, exponent); });
+  }
+  state.SetLastNumberText(NumberText(outcome.value));
+  state.Replace(site.replaceBegin, site.exponentEnd - site.replaceBegin,
+                "+(" + state.LastNumberText() + ")", "power");
+  state.CollapseSigns();
+  return PassStep::Rewrote;
 }
 
 }  // namespace zorvane

@@ -6,19 +6,19 @@
 #include "engine/function_pass.h"
 #include "engine/number_text.h"
 #include "engine/power_pass.h"
+#include "engine/reasons.h"
+#include "engine/scan.h"
 
 namespace zorvane {
 namespace {
 
-// Only numbers and the four operators, the character after an "e" not looked at.
+// Only numbers and the four operators.
 bool GroupReadyByCharacters(std::string_view content) {
-  for (std::size_t i = 0; i < content.size(); ++i) {
+  std::size_t i = 0;
+  while ((i = NumberCharsEnd(content, i)) < content.size()) {
     const char c = content[i];
-    if (c == 'e') {
-      ++i;
-    } else if (!DigitOrPoint(c) && !IsSign(c) && c != '*' && c != '/') {
-      return false;
-    }
+    if (!IsSign(c) && c != '*' && c != '/') return false;
+    ++i;
   }
   return true;
 }
@@ -30,134 +30,112 @@ bool Holds(std::string_view text, char c) {
 // The working text holds only digits, ".", the operators, brackets, function
 // codes and the "e" of number texts. A group without brackets, "^" and codes
 // is therefore ready; only a group holding one of them needs the character by
-// character look, which steps over the character after each "e".
+// character look.
 bool GroupReady(const WorkingState& state, std::string_view content) {
   for (const char c : {'(', ')', '^', 'F', '[', ']'}) {
-    if (state.Count(c) > 0 && Holds(content, c)) return GroupReadyByCharacters(content);
+    if (state.MayContain(c) && Holds(content, c)) return GroupReadyByCharacters(content);
   }
   return true;
 }
 
-// One number, its first character perhaps a sign; the empty text counts too.
-bool PlainNumber(std::string_view content) {
-  std::size_t i = !content.empty() && IsSign(content[0]) ? 1 : 0;
-  for (; i < content.size(); ++i) {
-    const char c = content[i];
-    if (c == 'e') {
-      ++i;
-    } else if (!DigitOrPoint(c)) {
-      return false;
-    }
-  }
-  return true;
-}
-
-// Position in the content of the operator to apply: the first "*" or "/", else
-// the first "+" or "-" after the first character that is not an exponent's sign.
+// Position in a ready group's content of the operator to apply: the first "*"
+// or "/", else the first "+" or "-" after the first character (a sign there
+// belongs to the first operand).
 std::size_t ChooseOperator(const WorkingState& state, std::string_view content) {
   const void* times =
-      state.Count('*') > 0 ? std::memchr(content.data(), '*', content.size()) : nullptr;
+      state.MayContain('*') ? std::memchr(content.data(), '*', content.size()) : nullptr;
   const void* divide =
-      state.Count('/') > 0 ? std::memchr(content.data(), '/', content.size()) : nullptr;
+      state.MayContain('/') ? std::memchr(content.data(), '/', content.size()) : nullptr;
   if (times != nullptr || divide != nullptr) {
     const char* first = static_cast<const char*>(times == nullptr    ? divide
                                                  : divide == nullptr ? times
                                                                      : std::min(times, divide));
     return static_cast<std::size_t>(first - content.data());
   }
-  for (std::size_t i = 1; i < content.size(); ++i) {
-    if (content[i] == 'e') {
-      ++i;
-    } else if (IsSign(content[i])) {
-      return i;
-    }
-  }
-  return std::string_view::npos;
+  const std::size_t sign = NumberCharsEnd(content, 1);
+  return sign < content.size() ? sign : std::string_view::npos;
 }
 
 // The left operand ends right before the operator at `op`; returns its first
 // index. Its sign, when it has one, belongs to it.
-std::size_t LeftOperandBegin(std::string_view text, std::size_t op, std::size_t groupOpen) {
-  std::size_t k = op;
-  while (k > groupOpen + 1) {
-    const char c = text[k - 1];
-    if (DigitOrPoint(c) || c == 'e') {
-      --k;
-    } else if (IsSign(c)) {
-      if (k >= 2 && text[k - 2] == 'e') {
-        k -= 2;
-      } else {
-        return k - 1;  // the operand's own sign
-      }
-    } else {
-      break;  // "*", "/" or "(": not part of the operand
-    }
-  }
-  return k;
+std::size_t LeftOperandBegin(std::string_view text, std::size_t op) {
+  const std::size_t begin = NumberCharsBegin(text, op);
+  return IsSign(At(text, static_cast<std::ptrdiff_t>(begin) - 1)) ? begin - 1 : begin;
 }
 
-// The right operand begins right after the operator (a sign there is its own)
-// and runs to the next operator or ")"; returns the index after it.
-std::size_t RightOperandEnd(std::string_view text, std::size_t op) {
-  std::size_t i = op + 2;
-  while (i < text.size()) {
-    const char c = text[i];
-    if (c == 'e') {
-      i += 2;
-    } else if (c == '/' || c == '*' || IsSign(c) || c == ')') {
-      break;
-    } else {
-      ++i;
-    }
-  }
-  return std::min(i, text.size());
-}
-
-PassStep ApplyArithmetic(WorkingState& state, std::size_t groupOpen, std::size_t op) {
+// Applies the operator at `op` of a ready group to the numbers on either side
+// of it and puts the result in their place.
+PassStep ApplyArithmetic(WorkingState& state, std::size_t op) {
   const std::string_view text = state.Text();
-  const std::size_t leftBegin = LeftOperandBegin(text, op, groupOpen);
-  const std::size_t rightEnd = RightOperandEnd(text, op);
+  const std::size_t leftBegin = LeftOperandBegin(text, op);
+  // The right operand begins right after the operator, a sign there its own.
+  const std::size_t rightEnd = NumberOperandEnd(text, op + 1);
   const double left = ReadNumber(text.substr(leftBegin, op - leftBegin));
   const double right = ReadNumber(text.substr(op + 1, rightEnd - (op + 1)));
+  const char operation = text[op];
+  // The operation as a reader would write it: "1/0".
+  const auto written = [&] { return Shown(left) + operation + Shown(right); };
   double value = 0;
-  switch (text[op]) {
+  switch (operation) {
     case '*':
-      value = right * left;
+      value = left * right;
       break;
     case '/':
-      if (right == 0) return PassStep::Failed;
+      if (right == 0) return state.Fail([&] { return "division by zero: " + written(); });
       value = left / right;
       break;
     case '+':
-      value = right + left;
+      value = left + right;
       break;
     default:
       value = left - right;
       break;
   }
-  if (!std::isfinite(value)) return PassStep::Failed;
+  if (!std::isfinite(value)) {
+    return state.Fail([&] { return written() + " is too large to hold"; });
+  }
   std::string numberText = NumberText(value);
-  if (!ExponentInRange(numberText)) return PassStep::Failed;
+  if (!ExponentInRange(numberText)) {
+    return state.Fail(
+        [&] { return written() + " gives " + Shown(value) + ", " + WhereOutOfRange(numberText); });
+  }
   state.SetLastNumberText(std::move(numberText));
   state.Replace(leftBegin, rightEnd - leftBegin, "+" + state.LastNumberText(), "arithmetic");
   state.CollapseSigns();
   return PassStep::Rewrote;
 }
 
+std::string UnopenedBracket() {
+  return std::string(kUnopenedBracket);
+}
+
+// What became of a group that holds one number.
+struct OpenedGroup {
+  PassStep step = PassStep::Nothing;
+  std::size_t resume = 0;  // where the search for the next ")" goes on
+};
+
+// A group that holds one number loses its brackets, unless it is the base of a
+// power that the power pass takes as it stands. The brackets that enclose the
+// whole text are never removed: a group that would take them fails.
+OpenedGroup OpenNumberGroup(WorkingState& state, std::size_t open, std::size_t close) {
+  const std::string& text = state.Text();
+  if (close + 1 == text.size()) return {state.Fail(UnopenedBracket), 0};
+  if (text[close + 1] == '^' && FindBracketedBase(text, close + 1).ready) {
+    return {PassStep::Nothing, close + 2};
+  }
+  if (open == 0) return {state.Fail(UnopenedBracket), 0};
+  state.Replace(close, 1, "", {});  // reported with the "(" below
+  state.Replace(open, 1, "", "bracket");
+  // Go on at the character that stood two places after the ")", which in the
+  // shorter text is where the ")" was.
+  return {PassStep::Rewrote, close};
+}
+
 }  // namespace
 
 bool IsOneNumber(std::string_view text) {
-  if (text.size() < 2) return false;
-  const std::size_t last = text.size() - 1;
-  for (std::size_t i = 1; i < last; ++i) {
-    const char c = text[i];
-    if (c == 'e') {
-      ++i;
-    } else if (!DigitOrPoint(c) && !(i == 1 && IsSign(c))) {
-      return false;
-    }
-  }
-  return true;
+  return text.size() >= 2 && IsPlainNumber(text.substr(1, text.size() - 2));
 }
 
 PassStep ApplyBracketPass(WorkingState& state) {
@@ -180,22 +158,11 @@ PassStep ApplyBracketPass(WorkingState& state) {
       ++scan;  // the character after the ")" is not read
       continue;
     }
-    if (PlainNumber(content)) {
-      // A group that closes the whole text would take the text's own enclosing
-      // brackets with it: its "(" is not the first character.
-      if (close + 1 == text.size()) return PassStep::Failed;
-      if (text[close + 1] == '^' && FindBracketedBase(text, close + 1).ready) {
-        // The power pass takes this bracketed number as its base.
-        scan = close + 2;
-      } else {
-        if (open == 0) return PassStep::Failed;  // the text's own enclosing bracket
-        state.Replace(close, 1, "", {});         // reported with the "(" below
-        state.Replace(open, 1, "", "bracket");
-        changed = true;
-        // Go on at the character that stood two places after the ")", which in
-        // the shorter text is where the ")" was.
-        scan = close;
-      }
+    if (IsPlainNumber(content)) {
+      const OpenedGroup opened = OpenNumberGroup(state, open, close);
+      if (opened.step == PassStep::Failed) return PassStep::Failed;
+      if (opened.step == PassStep::Rewrote) changed = true;
+      scan = opened.resume;
       open = std::string::npos;
       continue;
     }
@@ -204,10 +171,22 @@ PassStep ApplyBracketPass(WorkingState& state) {
       ++scan;
       continue;
     }
-    return ApplyArithmetic(state, open, open + 1 + op);
+    return ApplyArithmetic(state, open + 1 + op);
   }
   return changed ? PassStep::Rewrote : PassStep::Nothing;
 }
+
+namespace {
+
+bool FailOverBudget(const WorkingState& state) {
+  state.Fail([] {
+    return "the expression is too long to work out (more than " +
+           std::to_string(WorkingState::kWorkBudget) + " characters of work)";
+  });
+  return false;
+}
+
+}  // namespace
 
 bool ReduceToNumber(WorkingState& state) {
   // Every cycle that changes the text uses up at least one operator, bracket or
@@ -217,22 +196,32 @@ bool ReduceToNumber(WorkingState& state) {
     state.AddWork(state.Text().size());
     bool changed = state.CollapseSigns();
     const std::string& text = state.Text();
-    if (text.size() < 2 || text.front() != '(' || text.back() != ')') return false;
+    if (text.size() < 2 || text.front() != '(' || text.back() != ')') {
+      state.Fail(UnopenedBracket);
+      return false;
+    }
     if (IsOneNumber(text)) return true;
 
     for (PassStep step; (step = ApplyFirstPower(state)) != PassStep::Nothing;) {
-      if (step == PassStep::Failed || state.OverBudget()) return false;
+      if (step == PassStep::Failed) return false;
+      if (state.OverBudget()) return FailOverBudget(state);
       changed = true;
     }
     for (PassStep step; (step = ApplyFirstFunction(state)) != PassStep::Nothing;) {
-      if (step == PassStep::Failed || state.OverBudget()) return false;
+      if (step == PassStep::Failed) return false;
+      if (state.OverBudget()) return FailOverBudget(state);
       changed = true;
     }
     const PassStep brackets = ApplyBracketPass(state);
     if (brackets == PassStep::Failed) return false;
     // A cycle that changed nothing would repeat itself for ever.
-    if (brackets == PassStep::Nothing && !changed) return false;
+    if (brackets == PassStep::Nothing && !changed) {
+      state.Fail([&] { return "nothing more can be worked out in " + state.Text(); });
+      return false;
+    }
   }
+  if (state.OverBudget()) return FailOverBudget(state);
+  state.Fail([] { return std::string("the expression needs more steps than its length allows"); });
   return false;
 }
 

@@ -3,6 +3,7 @@
 #include <array>
 #include <string_view>
 
+#include "engine/scan.h"
 #include "engine/text_ops.h"
 
 namespace zorvane {
@@ -40,9 +41,7 @@ unsigned RulesWithAPair(std::string_view text, unsigned firstRule) {
 
 bool HasSignPair(std::string_view text) {
   for (std::size_t i = 1; i < text.size(); ++i) {
-    if ((text[i] == '+' || text[i] == '-') && (text[i - 1] == '+' || text[i - 1] == '-')) {
-      return true;
-    }
+    if (IsSign(text[i]) && IsSign(text[i - 1])) return true;
   }
   return false;
 }
@@ -83,18 +82,17 @@ std::size_t CollapseSignsInRange(std::string& text, std::size_t begin, std::size
   return newEnd;
 }
 
-bool CollapseSigns(std::string& text) {
-  const std::size_t before = text.size();
-  return CollapseSignsInRange(text, 0, before) != before;
-}
-
-void CollapseSignPairs(std::string& text) {
+void CollapseSignPairs(std::string& text, std::vector<std::size_t>* positions) {
+  constexpr Rule kPairRules[] = {{"--", "+"}, {"+-", "-"}, {"-+", "-"}, {"++", "+"}};
   // Each round shortens the text, so the loop ends.
   while (HasSignPair(text)) {
-    ReplaceAllShrinking(text, "--", "+");
-    ReplaceAllShrinking(text, "+-", "-");
-    ReplaceAllShrinking(text, "-+", "-");
-    ReplaceAllShrinking(text, "++", "+");
+    for (const Rule& rule : kPairRules) {
+      if (positions != nullptr) {
+        text = ReplaceAllTracked(text, rule.from, rule.to, *positions);
+      } else {
+        ReplaceAllShrinking(text, rule.from, rule.to);
+      }
+    }
   }
 }
 

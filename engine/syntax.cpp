@@ -2,164 +2,321 @@
 
 #include <array>
 
+#include "engine/functions.h"
 #include "engine/text_ops.h"
 
 namespace zorvane {
 namespace {
 
-// Function names other than EXP, which stands as "F[17]" already, in the order
-// in which they are classed and coded.
-struct FunctionName {
-  std::string_view name;
-  std::string_view code;
+// The kinds of token the check tells apart. Each token of the working text
+// stands as its kind's letter in the kind string; characters of no token stay
+// as they are. Every letter is small, and no token holds a small letter, so no
+// letter can be taken for a token.
+constexpr char kFunctionName = 'a';
+constexpr char kSign = 'b';
+constexpr char kDigit = 'd';
+constexpr char kPi = 'f';
+constexpr char kPoint = 'g';
+constexpr char kOpen = 'h';
+constexpr char kClose = 'i';
+constexpr char kPower = 'j';
+constexpr char kTimesOrDivide = 'k';
+constexpr std::array<char, 9> kTokenKinds{kFunctionName, kSign,  kDigit, kPi,           kPoint,
+                                          kOpen,         kClose, kPower, kTimesOrDivide};
+
+constexpr std::string_view kPiName = "PI";
+constexpr std::string_view kPiValue = "3.141592653589793";
+
+// Neighbours that no expression may hold: the second cannot follow the first.
+struct Neighbours {
+  char first;
+  char second;
 };
-constexpr std::array<FunctionName, 9> kFunctionNames{{
-    {"SIN", "F[11]"},
-    {"COS", "F[12]"},
-    {"TAN", "F[13]"},
-    {"ASN", "F[14]"},
-    {"ACS", "F[15]"},
-    {"ATN", "F[16]"},
-    {"LN", "F[18]"},
-    {"LOG", "F[19]"},
-    {"SQR", "F[20]"},
+constexpr std::array<Neighbours, 31> kForbiddenNeighbours{{
+    // Nothing to work on before a ")".
+    {kSign, kClose},
+    {kFunctionName, kClose},
+    {kTimesOrDivide, kClose},
+    {kPower, kClose},
+    // Nothing to work on after a "(".
+    {kOpen, kTimesOrDivide},
+    {kOpen, kPower},
+    // Operators without an operand between them.
+    {kSign, kTimesOrDivide},
+    {kTimesOrDivide, kTimesOrDivide},
+    {kPower, kTimesOrDivide},
+    {kTimesOrDivide, kPower},
+    {kSign, kPower},
+    {kPower, kPower},
+    {kFunctionName, kPower},
+    // No product without an operator.
+    {kClose, kOpen},
+    {kDigit, kOpen},
+    {kClose, kDigit},
+    {kClose, kFunctionName},
+    {kDigit, kFunctionName},
+    {kPi, kDigit},
+    {kDigit, kPi},
+    {kPi, kPi},
+    {kPi, kOpen},
+    // A point belongs to the digits of one number.
+    {kPi, kPoint},
+    {kPoint, kPi},
+    {kPoint, kPoint},
+    {kPoint, kFunctionName},
+    {kClose, kPoint},
+    {kPoint, kOpen},
+    {kClose, kPi},
+    // A function takes a number, a bracket or another function, not an operator.
+    {kFunctionName, kTimesOrDivide},
+    {kPi, kFunctionName},
 }};
 
-constexpr std::string_view kExpCode = "F[17]";
-constexpr std::string_view kPi = "3.141592653589793";
+// What may not stand alone between two function names ("SIN-COS(0)").
+constexpr std::array<char, 6> kForbiddenBetweenNames{kPower, kSign, kTimesOrDivide,
+                                                     kDigit, kPi,   kClose};
 
-// Neighbour classes that no expression may hold. Besides the usual list, a
-// function name before "*" or "/", PI before a function name, a point before
-// "(" and ")" before PI are refused: nothing sensible can be computed from them.
-constexpr std::array<std::string_view, 31> kForbiddenPairs{
-    "bi", "ai", "ki", "ji", "hk", "hj", "bk", "kk", "ih", "dh", "id", "ia", "da", "aj", "jk", "kj",
-    "bj", "jj", "fd", "df", "fg", "gf", "ff", "fh", "gg", "ga", "ig", "ak", "fa", "gh", "if"};
-// Between two function names, none of "^", a sign, "*", "/", one digit, PI or ")".
-constexpr std::string_view kForbiddenBetweenNames = "jbkdfi";
-
-// Class letters are "a" to "k"; a table of forbidden neighbours indexed by them.
-using PairTable = std::array<std::array<bool, 11>, 11>;
-constexpr PairTable MakePairTable() {
-  PairTable table{};
-  for (const std::string_view pair : kForbiddenPairs)
-    table[pair[0] - 'a'][pair[1] - 'a'] = true;
+// Kind letters run from "a" to "k"; the forbidden neighbours indexed by them.
+constexpr std::size_t kKindRange = 11;
+using NeighbourTable = std::array<std::array<bool, kKindRange>, kKindRange>;
+constexpr std::size_t KindIndex(char kind) {
+  return static_cast<std::size_t>(kind - 'a');
+}
+constexpr NeighbourTable MakeNeighbourTable() {
+  NeighbourTable table{};
+  for (const Neighbours& pair : kForbiddenNeighbours)
+    table[KindIndex(pair.first)][KindIndex(pair.second)] = true;
   return table;
 }
-constexpr PairTable kForbiddenPairTable = MakePairTable();
+constexpr NeighbourTable kForbiddenNeighbourTable = MakeNeighbourTable();
 
-// Replaces every multi-character token by `letter`: EXP's code first, so that
-// its digits are never taken for a number, then the names, then PI.
-std::string ReplaceWordTokens(std::string_view text, std::string_view letter) {
-  std::string out(text);
-  ReplaceAllShrinking(out, kExpCode, letter);
-  for (const FunctionName& f : kFunctionNames)
-    ReplaceAllShrinking(out, f.name, letter);
-  ReplaceAllShrinking(out, "PI", letter);
-  return out;
-}
-
-char CharClass(char c) {
-  switch (c) {
-    case '^':
-      return 'j';
-    case '+':
-    case '-':
-      return 'b';
-    case '/':
-    case '*':
-      return 'k';
-    case '.':
-      return 'g';
-    case '(':
-      return 'h';
-    case ')':
-      return 'i';
-    default:
-      return IsDigit(c) ? 'd' : c;
-  }
-}
-
-bool IsClassLetter(char c) {
-  switch (c) {
-    case 'a':
-    case 'b':
-    case 'd':
-    case 'f':
-    case 'g':
-    case 'h':
-    case 'i':
-    case 'j':
-    case 'k':
-      return true;
-    default:
-      return false;
-  }
-}
-
-bool HasSmallLetter(std::string_view text) {
-  for (const char c : text) {
-    if (c >= 'a' && c <= 'z') return true;
+bool ForbiddenBetweenNames(char kind) {
+  for (const char k : kForbiddenBetweenNames) {
+    if (k == kind) return true;
   }
   return false;
 }
 
-// Rule 1: only known tokens. Small letters are refused outright, so that none
-// can pass as a class letter.
-bool OnlyKnownTokens(std::string_view text, std::string_view classes) {
-  if (HasSmallLetter(text)) return false;
-  for (const char c : classes) {
-    if (!IsClassLetter(c)) return false;
-  }
-  return true;
+constexpr std::array<bool, 256> MakeKindLetterTable() {
+  std::array<bool, 256> table{};
+  for (const char k : kTokenKinds)
+    table[static_cast<unsigned char>(k)] = true;
+  return table;
+}
+constexpr std::array<bool, 256> kIsKindLetter = MakeKindLetterTable();
+
+bool IsTokenKind(char c) {
+  return kIsKindLetter[static_cast<unsigned char>(c)];
 }
 
-// Rule 3: every point has a digit on one side.
-bool PointsBesideDigits(std::string_view classes) {
-  for (std::size_t i = 0; i < classes.size(); ++i) {
-    if (classes[i] != 'g') continue;
-    const bool digitAfter = i + 1 < classes.size() && classes[i + 1] == 'd';
-    const bool digitBefore = i > 0 && classes[i - 1] == 'd';
-    if (!digitAfter && !digitBefore) return false;
+char KindOfCharacter(char c) {
+  switch (c) {
+    case '^':
+      return kPower;
+    case '+':
+    case '-':
+      return kSign;
+    case '/':
+    case '*':
+      return kTimesOrDivide;
+    case '.':
+      return kPoint;
+    case '(':
+      return kOpen;
+    case ')':
+      return kClose;
+    default:
+      return IsDigit(c) ? kDigit : c;
   }
-  return true;
 }
 
-// Rule 4, in one pass over the class string (known to hold class letters only).
-bool NoForbiddenSequence(std::string_view classes) {
-  for (std::size_t i = 0; i + 1 < classes.size(); ++i) {
-    const char first = classes[i];
-    const char second = classes[i + 1];
-    if (kForbiddenPairTable[first - 'a'][second - 'a']) return false;
-    if (first == 'a' && i + 2 < classes.size() && classes[i + 2] == 'a' &&
-        Contains(kForbiddenBetweenNames, std::string_view(&second, 1))) {
-      return false;
+// Replaces every token of more than one character by one letter: the codes
+// that stand already first, so that their digits are never taken for a number,
+// then the names, then PI.
+std::string ReplaceWordTokens(std::string_view text, std::string_view functionLetter,
+                              std::string_view piLetter) {
+  std::string out(text);
+  for (const Function* f : FunctionsCodedFirst())
+    ReplaceAllShrinking(out, f->code, functionLetter);
+  for (const Function* f : FunctionsCodedBySyntax())
+    ReplaceAllShrinking(out, f->name, functionLetter);
+  ReplaceAllShrinking(out, kPiName, piLetter);
+  return out;
+}
+
+// The working text with every token replaced by its kind's letter; the letters
+// put in for names and PI are kinds already and stay.
+std::string KindString(std::string_view text) {
+  std::string kinds =
+      ReplaceWordTokens(text, std::string_view(&kFunctionName, 1), std::string_view(&kPi, 1));
+  for (char& c : kinds)
+    c = KindOfCharacter(c);
+  return kinds;
+}
+
+// Length of the token that begins at `i` in the working text.
+std::size_t TokenLength(std::string_view text, std::size_t i) {
+  const std::string_view rest = text.substr(i);
+  for (const Function& f : Functions()) {
+    if (rest.starts_with(f.code)) return f.code.size();
+    if (rest.starts_with(f.name)) return f.name.size();
+  }
+  return rest.starts_with(kPiName) ? kPiName.size() : 1;
+}
+
+// The token that begins at `i`, as a reader knows it: a code by its name.
+std::string Quoted(std::string_view text, std::size_t i) {
+  std::string_view token = text.substr(i, TokenLength(text, i));
+  if (const Function* f = FunctionWithCode(token)) token = f->name;
+  std::string out = "\"";
+  out.append(token).append("\"");
+  return out;
+}
+
+// Index in the working text of the token that stands at `k` in the kind string.
+std::size_t TextIndexOfKind(std::string_view text, std::string_view kinds, std::size_t k) {
+  std::size_t i = 0;
+  for (std::size_t j = 0; j < k && i < text.size(); ++j)
+    i += kinds[j] == kFunctionName || kinds[j] == kPi ? TokenLength(text, i) : 1;
+  return i;
+}
+
+// Says why the text is refused, when someone asks.
+class FaultReport {
+ public:
+  FaultReport(std::string_view text, std::string_view kinds, SyntaxFault* fault)
+      : text_(text), kinds_(kinds), fault_(fault) {}
+
+  // Whether anyone asks why; when not, no reason is built: a failed check
+  // returns `Wanted() && Refuse(...)`, false either way.
+  bool Wanted() const { return fault_ != nullptr; }
+  std::string Token(std::size_t k) const {
+    return Quoted(text_, TextIndexOfKind(text_, kinds_, k));
+  }
+  // Refuses the text for `reason`; the token at `k` of the kind string is at
+  // fault. Returns false.
+  bool Refuse(std::size_t k, std::string reason) const {
+    return RefuseAt(TextIndexOfKind(text_, kinds_, k), std::move(reason));
+  }
+  // The same with the index into the working text.
+  bool RefuseAt(std::size_t i, std::string reason) const {
+    fault_->reason = std::move(reason);
+    fault_->at = i;
+    return false;
+  }
+
+ private:
+  std::string_view text_;
+  std::string_view kinds_;
+  SyntaxFault* fault_;
+};
+
+bool HasSmallLetter(std::string_view text, std::size_t& at) {
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    if (text[i] >= 'a' && text[i] <= 'z') {
+      at = i;
+      return true;
+    }
+  }
+  return false;
+}
+
+constexpr std::string_view kNotAToken = " is not a number, operator, bracket or function";
+
+// Only known tokens. Small letters are refused outright, so that none can pass
+// as a kind letter.
+bool OnlyKnownTokens(const FaultReport& report, std::string_view text, std::string_view kinds) {
+  std::size_t small = 0;
+  if (HasSmallLetter(text, small)) {
+    return report.Wanted() && report.RefuseAt(small, "\"" + std::string(1, text[small]) + "\"" +
+                                                         std::string(kNotAToken));
+  }
+  for (std::size_t k = 0; k < kinds.size(); ++k) {
+    if (!IsTokenKind(kinds[k])) {
+      return report.Wanted() && report.Refuse(k, report.Token(k).append(kNotAToken));
     }
   }
   return true;
 }
 
-// Rule 5: only the total balance counts; one missing ")" is supplied.
-bool BalanceBrackets(std::string& text) {
+// A text that is one bracket and nothing else: "(" or ")" alone.
+bool IsLoneBracket(std::string_view kinds) {
+  constexpr char kLoneOpen[] = {kOpen, kOpen, kClose};
+  constexpr char kLoneClose[] = {kOpen, kClose, kClose};
+  return kinds == std::string_view(kLoneOpen, 3) || kinds == std::string_view(kLoneClose, 3);
+}
+
+// Every point has a digit on one side.
+bool PointsBesideDigits(const FaultReport& report, std::string_view kinds) {
+  for (std::size_t k = 0; k < kinds.size(); ++k) {
+    if (kinds[k] != kPoint) continue;
+    const bool digitAfter = k + 1 < kinds.size() && kinds[k + 1] == kDigit;
+    const bool digitBefore = k > 0 && kinds[k - 1] == kDigit;
+    if (!digitAfter && !digitBefore) {
+      return report.Wanted() && report.Refuse(k, "\".\" needs a digit beside it");
+    }
+  }
+  return true;
+}
+
+// No forbidden neighbours, in one pass over the kind string (known to hold
+// kind letters only).
+bool NoForbiddenNeighbours(const FaultReport& report, std::string_view kinds) {
+  for (std::size_t k = 0; k + 1 < kinds.size(); ++k) {
+    const char first = kinds[k];
+    const char second = kinds[k + 1];
+    if (kForbiddenNeighbourTable[KindIndex(first)][KindIndex(second)]) {
+      if (!report.Wanted()) return false;
+      // The first and the last character are the brackets around the whole text.
+      if (k == 0) {
+        return report.Refuse(k + 1, "the expression cannot begin with " + report.Token(k + 1));
+      }
+      if (k + 2 == kinds.size()) {
+        return report.Refuse(k, "the expression cannot end with " + report.Token(k));
+      }
+      return report.Refuse(k + 1, report.Token(k + 1) + " cannot follow " + report.Token(k));
+    }
+    if (first == kFunctionName && k + 2 < kinds.size() && kinds[k + 2] == kFunctionName &&
+        ForbiddenBetweenNames(second)) {
+      return report.Wanted() &&
+             report.Refuse(k + 1, report.Token(k + 1) + " cannot stand between " + report.Token(k) +
+                                      " and " + report.Token(k + 2));
+    }
+  }
+  return true;
+}
+
+// Only the total balance counts; one missing ")" is supplied.
+bool BalanceBrackets(std::string& text, SyntaxFault* fault) {
   long long total = 0;
   for (const char c : text) {
     if (c == '(') ++total;
     if (c == ')') --total;
   }
-  if (total < 0 || total > 1) return false;
+  if (total < 0 || total > 1) {
+    if (fault) fault->unbalanced = true;
+    return false;
+  }
   if (total == 1) text.push_back(')');
   return true;
 }
 
-// Rules 6 and 7: in every number (a run of digits and points) at most one point
-// and at most 101 digits before it.
-bool NumbersWellFormed(std::string_view classes) {
+constexpr int kMaxIntegerDigits = 101;
+
+// In every number (a run of digits and points) at most one point and at most
+// 101 digits before it.
+bool NumbersWellFormed(const FaultReport& report, std::string_view kinds) {
   int points = 0;
   int integerDigits = 0;
-  for (const char c : classes) {
-    if (c == 'g') {
-      if (++points == 2) return false;
-    } else if (c == 'd') {
-      if (points == 0 && ++integerDigits > 101) return false;
+  for (std::size_t k = 0; k < kinds.size(); ++k) {
+    const char c = kinds[k];
+    if (c == kPoint) {
+      if (++points == 2) return report.Wanted() && report.Refuse(k, "a number has a second \".\"");
+    } else if (c == kDigit) {
+      if (points == 0 && ++integerDigits > kMaxIntegerDigits) {
+        return report.Wanted() &&
+               report.Refuse(k, "a number has more than 101 digits before its point");
+      }
     } else {
       points = 0;
       integerDigits = 0;
@@ -168,10 +325,15 @@ bool NumbersWellFormed(std::string_view classes) {
   return true;
 }
 
-// Rule 8: a number whose integer part is empty or all zeros may not have 100 or
-// more zeros after its point followed by a non-zero digit.
-bool NoFractionBelowRange(std::string_view text) {
-  const std::string words = ReplaceWordTokens(text, " ");
+constexpr std::size_t kMaxLeadingFractionZeros = 99;
+
+// A number whose integer part is empty or all zeros may not have 100 or more
+// zeros after its point followed by a non-zero digit: it would lie below
+// 1E-100.
+bool NoFractionBelowRange(const FaultReport& report, std::string_view text) {
+  // One blank for every token of more than one character, so that an index
+  // into `words` is one into the kind string too.
+  const std::string words = ReplaceWordTokens(text, " ", " ");
   bool integerPartZero = true;  // no non-zero digit since the last separator
   std::size_t i = 0;
   while (i < words.size()) {
@@ -182,7 +344,11 @@ bool NoFractionBelowRange(std::string_view text) {
         std::size_t j = i + 1;
         while (j < words.size() && words[j] == '0')
           ++zeros, ++j;
-        if (zeros >= 100 && j < words.size() && IsDigit(words[j])) return false;
+        if (zeros > kMaxLeadingFractionZeros && j < words.size() && IsDigit(words[j])) {
+          return report.Wanted() &&
+                 report.Refuse(
+                     j, "a number other than 0 below 1E-100 (100 or more zeros after its point)");
+        }
       }
       integerPartZero = false;
     } else if (IsDigit(c)) {
@@ -197,48 +363,48 @@ bool NoFractionBelowRange(std::string_view text) {
 
 }  // namespace
 
-std::string ClassString(std::string_view text) {
-  std::string classes(text);
-  ReplaceAllShrinking(classes, kExpCode, "a");
-  for (const FunctionName& f : kFunctionNames)
-    ReplaceAllShrinking(classes, f.name, "a");
-  ReplaceAllShrinking(classes, "PI", "f");
-  // The remaining tokens are single characters; letters put in above stay.
-  for (char& c : classes)
-    c = CharClass(c);
-  return classes;
-}
-
-bool CheckSyntax(std::string& text) {
-  const std::string classes = ClassString(text);
-  if (!OnlyKnownTokens(text, classes)) return false;
-  if (classes == "hhi" || classes == "hii") return false;
-  if (!PointsBesideDigits(classes)) return false;
-  if (!NoForbiddenSequence(classes)) return false;
-  if (!BalanceBrackets(text)) return false;
-  if (!NumbersWellFormed(classes)) return false;
-  return NoFractionBelowRange(text);
+bool CheckSyntax(std::string& text, SyntaxFault* fault) {
+  const std::string kinds = KindString(text);
+  const FaultReport report(text, kinds, fault);
+  if (!OnlyKnownTokens(report, text, kinds)) return false;
+  if (IsLoneBracket(kinds)) {
+    return report.Wanted() && report.Refuse(1, kinds[1] == kOpen ? "a lone \"(\" encloses nothing"
+                                                                 : "a lone \")\" closes nothing");
+  }
+  if (!PointsBesideDigits(report, kinds)) return false;
+  if (!NoForbiddenNeighbours(report, kinds)) return false;
+  if (!BalanceBrackets(text, fault)) return false;
+  if (!NumbersWellFormed(report, kinds)) return false;
+  return NoFractionBelowRange(report, text);
 }
 
 void SubstituteFunctionCodes(std::string& text) {
   // After the check every letter belongs to a token and no name can be found
   // across two tokens, so one pass from the left gives the same text as
-  // replacing the names one after the other.
-  if (text.find_first_of("SCTALP") == std::string::npos) return;
-  std::string coded;
+  // replacing the names one after the other. Names and PI begin with a capital.
+  const auto isCapital = [](char c) { return c >= 'A' && c <= 'Z'; };
+  std::size_t i = 0;
+  while (i < text.size() && !isCapital(text[i]))
+    ++i;
+  if (i == text.size()) return;
+  std::string coded(text, 0, i);
   coded.reserve(text.size() * 2);
-  for (std::size_t i = 0; i < text.size();) {
+  while (i < text.size()) {
+    if (!isCapital(text[i])) {
+      coded.push_back(text[i++]);
+      continue;
+    }
     const std::string_view rest = std::string_view(text).substr(i);
-    const FunctionName* name = nullptr;
-    for (const FunctionName& f : kFunctionNames) {
-      if (rest.starts_with(f.name)) name = &f;
+    const Function* name = nullptr;
+    for (const Function* f : FunctionsCodedBySyntax()) {
+      if (f->name.front() == rest.front() && rest.starts_with(f->name)) name = f;
     }
     if (name != nullptr) {
       coded.append(name->code);
       i += name->name.size();
-    } else if (rest.starts_with("PI")) {
-      coded.append(kPi);
-      i += 2;
+    } else if (rest.starts_with(kPiName)) {
+      coded.append(kPiValue);
+      i += kPiName.size();
     } else {
       coded.push_back(text[i++]);
     }

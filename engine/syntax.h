@@ -1,18 +1,22 @@
 #pragma once
 
+#include <cstddef>
 #include <string>
 #include <string_view>
 
 namespace zorvane {
 
-// The class string of a working text: every token replaced by its class letter
-// ("a" function name, "b" sign, "d" digit, "f" PI, "g" point, "h" "(", "i" ")",
-// "j" "^", "k" "*" or "/"); characters of no token stay as they are.
-std::string ClassString(std::string_view text);
+// Why the check refused a text, for a reader: filled only when asked for.
+struct SyntaxFault {
+  std::string reason;                  // in plain words, without a position
+  std::size_t at = std::string::npos;  // index in the working text of the character at fault
+  bool unbalanced = false;             // the brackets do not balance; `reason` is left empty
+};
 
-// Checks the working text by its token classes. On success it may have
-// appended one ")" that the text left open at its end.
-bool CheckSyntax(std::string& text);
+// Checks the working text by its tokens' kinds. On success it may have appended
+// one ")" that the text left open at its end. On failure, `fault` (when given)
+// says why.
+bool CheckSyntax(std::string& text, SyntaxFault* fault = nullptr);
 
 // Replaces the function names by their codes "F[11]" to "F[20]" and PI by
 // "3.141592653589793".

@@ -41,6 +41,29 @@ void ReplaceAllShrinking(std::string& text, std::string_view from, std::string_v
   text.resize(write);
 }
 
+std::string ReplaceAllTracked(std::string_view text, std::string_view from, std::string_view to,
+                              std::vector<std::size_t>& positions) {
+  if (from.empty()) return std::string(text);
+  std::string out;
+  std::vector<std::size_t> outPositions;
+  std::size_t i = 0;
+  while (i < text.size()) {
+    if (text.substr(i, from.size()) == from) {
+      for (std::size_t j = 0; j < to.size(); ++j) {
+        out.push_back(to[j]);
+        outPositions.push_back(positions[i + std::min(j, from.size() - 1)]);
+      }
+      i += from.size();
+    } else {
+      out.push_back(text[i]);
+      outPositions.push_back(positions[i]);
+      ++i;
+    }
+  }
+  positions = std::move(outPositions);
+  return out;
+}
+
 std::string_view Left(std::string_view text, long long count) {
   if (count <= 0) return {};
   return text.substr(0, static_cast<std::size_t>(std::min<long long>(count, text.size())));

@@ -2,6 +2,7 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace zorvane {
 
@@ -12,6 +13,12 @@ std::string ReplaceAll(std::string_view text, std::string_view from, std::string
 
 // The same, in place, for a replacement no longer than what it replaces.
 void ReplaceAllShrinking(std::string& text, std::string_view from, std::string_view to);
+
+// ReplaceAll that also keeps `positions`, one entry for each character of the
+// text, in step: a character put in takes the position of the character of
+// `from` that it stands for (the last one when `to` is longer).
+std::string ReplaceAllTracked(std::string_view text, std::string_view from, std::string_view to,
+                              std::vector<std::size_t>& positions);
 
 // Clamped substrings: a count below 0 gives the empty text, one beyond the end
 // the rest of the text.

@@ -3,13 +3,15 @@
 #include <algorithm>
 
 #include "engine/sign_collapse.h"
+#include "engine/text_ops.h"
 
 namespace zorvane {
 namespace {
 
 // Each of the seven collapse rules can join the character before what changed
-// and the one after it, so seven characters on either side cover the reach of
-// one collapse.
+// and the one after it, so one collapse reaches at most seven characters beyond
+// the marked range on either side; the margin takes one more, so that the range
+// it looks at never ends inside a pair.
 constexpr std::size_t kMargin = 8;
 
 bool RewrittenPair(char first, char second, bool plusAfterCodes) {

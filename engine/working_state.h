@@ -6,7 +6,6 @@
 #include <string_view>
 #include <utility>
 
-#include "engine/text_ops.h"
 #include "engine/trace.h"
 
 namespace zorvane {
@@ -43,6 +42,11 @@ class WorkingState {
 
   void Report(std::string_view stage) const { Trace(trace_, stage, text_); }
 
+  // Ends the evaluation: reports why under "error" (see trace.h) and returns
+  // PassStep::Failed.
+  template <class MakeReason>
+  auto Fail(MakeReason&& reason) const;
+
   // The work done so far, in characters of working text gone through: every
   // rewrite and every cycle adds the length of the text. Texts of the Input
   // Box's size stay far below the budget; only texts many times longer, whose
@@ -51,10 +55,11 @@ class WorkingState {
   bool OverBudget() const { return work_ > kWorkBudget; }
   static constexpr std::size_t kWorkBudget = 80'000'000'000;
 
-  // How often `c` stands in the text, for "(", ")", "^", "F", "[", "]", "*"
-  // and "/", which no collapse adds or removes.
-  std::size_t Count(char c) const {
-    return exhaustive_ ? 1 : counts_[static_cast<unsigned char>(c)];
+  // False only when `c` stands nowhere in the text, so that a search for it
+  // may be skipped; always true in the exhaustive mode. Kept for "(", ")",
+  // "^", "F", "[", "]", "*" and "/", which no collapse adds or removes.
+  bool MayContain(char c) const {
+    return exhaustive_ || counts_[static_cast<unsigned char>(c)] > 0;
   }
 
   // Every function code that begins before this position waits for its
@@ -90,38 +95,10 @@ enum class PassStep {
   Failed,   // the evaluation ends with "error"
 };
 
-inline bool DigitOrPoint(char c) {
-  return IsDigit(c) || c == '.';
-}
-
-inline bool IsSign(char c) {
-  return c == '+' || c == '-';
-}
-
-// Character at `i`, or NUL beyond either end, so that looks around a position
-// never leave the text.
-inline char At(std::string_view text, std::ptrdiff_t i) {
-  return i >= 0 && static_cast<std::size_t>(i) < text.size() ? text[static_cast<std::size_t>(i)]
-                                                             : '\0';
-}
-
-// End of an operand that begins at `begin`: its first character is taken as it
-// is (it may be a sign), then digits, "." and "e" (with the character after an
-// "e"). Used for the exponent of a power and the argument of a function.
-inline std::size_t NumberOperandEnd(std::string_view text, std::size_t begin) {
-  if (begin >= text.size()) return text.size();
-  std::size_t i = begin + 1;
-  while (i < text.size()) {
-    const char c = text[i];
-    if (c == 'e') {
-      i += 2;
-    } else if (IsDigit(c) || c == '.') {
-      ++i;
-    } else {
-      break;
-    }
-  }
-  return i < text.size() ? i : text.size();
+template <class MakeReason>
+auto WorkingState::Fail(MakeReason&& reason) const {
+  TraceFailure(trace_, reason);
+  return PassStep::Failed;
 }
 
 }  // namespace zorvane

@@ -166,20 +166,22 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   in.input = parts[0];
   in.formula = parts[1];
   in.output = parts[2];
+  std::string stateText;  // as the window keeps it
   switch ((flags >> 3) & 3) {
     case 0:
-      in.formulaState = "a," + in.formula;
+      stateText = "a," + in.formula;
       break;
     case 1:
-      in.formulaState = variable + "," + in.formula;
+      stateText = variable + "," + in.formula;
       break;
     case 2:
-      in.formulaState = "a";
+      stateText = "a";
       break;
     default:
-      in.formulaState = parts[3];
+      stateText = parts[3];
       break;
   }
+  in.formulaState = zorvane::ReadFormulaState(stateText);
   CheckExe(in);
   CheckEvaluation(in.input);
   return 0;

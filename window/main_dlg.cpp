@@ -20,14 +20,6 @@ int ToPosition(std::size_t position) {
   return static_cast<int>(std::min<std::size_t>(position, std::numeric_limits<int>::max()));
 }
 
-// The newest log entry: what a write of `after` put in front of the log `before`.
-std::string_view NewEntry(std::string_view after, std::string_view before) {
-  if (before.empty()) return after;
-  const std::size_t tail = before.size() + 2;  // "\r\n" + the old log
-  if (after.size() < tail || after.substr(after.size() - tail, 2) != "\r\n") return after;
-  return after.substr(0, after.size() - tail);
-}
-
 }  // namespace
 
 CMainDlg::CMainDlg(afx::Platform& platform)
@@ -95,6 +87,10 @@ void CMainDlg::DoDataExchange(afx::CDataExchange* pDX) {
   afx::DDX_Control(pDX, IDC_OUTPUT, m_outputEdit);
   afx::DDX_Control(pDX, IDC_INPUT, m_inputEdit);
   afx::DDX_Text(pDX, IDC_INPUT, m_formula);
+  // Not a slip: the dialog has always exchanged the function-mode state with
+  // the Output Box. It goes into the box once, while the window starts (it is
+  // empty then), and would come back only with OK, which this window never
+  // sends; so the member and the log stay independent.
   afx::DDX_Text(pDX, IDC_OUTPUT, m_formulaState);
 }
 
@@ -118,13 +114,13 @@ void CMainDlg::OnExe() {
   in.fixE = IsDlgButtonChecked(IDC_FIX_E) == afx::BST_CHECKED;
   in.deg = IsDlgButtonChecked(IDC_DEG) == afx::BST_CHECKED;
   in.formula = m_formula;
-  in.formulaState = m_formulaState;
+  in.formulaState = ReadFormulaState(m_formulaState);
 
   const ExeOutput out = RunExe(in);
-  m_formulaState = out.formulaState;
+  if (out.formulaState) m_formulaState = FormulaStateText(*out.formulaState);
   if (out.output) {
     m_outputEdit.SetWindowText(*out.output);
-    m_outputEdit.AnnounceInsertion(NewEntry(*out.output, in.output));
+    m_outputEdit.AnnounceInsertion(out.Entry());
   }
   if (out.input) m_inputEdit.SetWindowText(*out.input);
   m_inputEdit.SetSel(ToPosition(out.selection.start), ToPosition(out.selection.end));
@@ -135,7 +131,7 @@ void CMainDlg::OnExe() {
 // F_IN: the Input Box text becomes the stored formula.
 void CMainDlg::OnFIn() {
   m_formula = m_inputEdit.GetWindowText();
-  m_formulaState = "a," + m_formula;
+  m_formulaState = FormulaStateText({std::nullopt, m_formula});
   m_inputEdit.SetFocus();
 }
 

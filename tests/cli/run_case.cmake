@@ -14,7 +14,7 @@ function(cli_case name)
   if(NOT name STREQUAL CASE)
     return()
   endif()
-  cmake_parse_arguments(PARSE_ARGV 1 arg "FULL_OUTPUT;DISABLED"
+  cmake_parse_arguments(PARSE_ARGV 1 arg "FULL_OUTPUT"
     "IN;IN_FILE;OUT;OUT_FILE;OUT_MATCH;ERR;ERR_MATCH;STATUS" "ARGS")
   set(input /dev/null)
   if(DEFINED arg_IN)

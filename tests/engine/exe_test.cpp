@@ -18,15 +18,18 @@ struct Window {
   std::string formula;
   std::string formulaState = "a";
   Selection selection;
+  std::string entry;  // the last entry EXE put on top of the log
 
   void Exe() {
-    const ExeOutput out = RunExe({input, output, fMode, fixE, deg, formula, formulaState});
+    const ExeOutput out =
+        RunExe({input, output, fMode, fixE, deg, formula, ReadFormulaState(formulaState)});
     if (out.output) output = *out.output;
+    entry = out.Entry();
     if (out.input) input = *out.input;
     ASSERT_LE(out.selection.start, out.selection.end);
     ASSERT_LE(out.selection.end, input.size());
     selection = out.selection;
-    formulaState = out.formulaState;
+    if (out.formulaState) formulaState = FormulaStateText(*out.formulaState);
   }
   void FIn() {
     formula = input;
@@ -44,9 +47,11 @@ TEST(Exe, LogEntriesStackNewestOnTop) {
   w.input = "2*3";
   w.Exe();
   EXPECT_EQ(w.output, "2*3\r\n=6\r\n1+2\r\n=3");
+  EXPECT_EQ(w.entry, "2*3\r\n=6");
   w.input = "2*()";
   w.Exe();
   EXPECT_EQ(w.output, "2*()\r\n=error\r\n2*3\r\n=6\r\n1+2\r\n=3");
+  EXPECT_EQ(w.entry, "2*()\r\n=error");
   EXPECT_EQ(w.input, "2*()");
   EXPECT_EQ(w.selection, (Selection{0, 4}));
 }

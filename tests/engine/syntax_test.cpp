@@ -141,10 +141,5 @@ TEST(Syntax, NumberLengthBounds) {
   });
 }
 
-TEST(Syntax, ClassStringOfTheWorkedExample) {
-  EXPECT_EQ(ClassString("(2*(1+SIN30))"), "hdkhdbaddii");
-  EXPECT_EQ(ClassString("(F[17](1)+PI.5)"), "hahdibfgdi");
-}
-
 }  // namespace
 }  // namespace zorvane
