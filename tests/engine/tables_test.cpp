@@ -1,26 +1,24 @@
-// Runs the expression tables in tests/engine/cases. A row is three fields
-// separated by tabs: flags, input, expected. Flags are "-" or a comma list of
-//   deg, fixe    the check boxes the evaluation reads;
-//   exponent, syntax
-//                expected is the last working text that stage reports, or
-//                "none" when it reports none (the evaluation failed before it);
-//   toolong      the evaluation is given up as too long (checked on every row).
-// Lines starting with ">" and a tab that follow a row list its worked working
-// texts: every distinct text from the one the syntax check hands on to the last.
-// In input and expected, \r \n \t \0 \\ and \xHH stand for those characters and
+// Runs the expression tables in tests/engine/cases. A row is tab-separated:
+// flags, one or more inputs, expected. Flags are "-" or a comma list of
+//   deg, fixe         the check boxes the evaluation reads;
+//   exponent, syntax  expected is the last working text that stage reports, or
+//                     "none" when it reports none (the evaluation failed before);
+//   toolong           the evaluation is given up as too long (checked on every row).
+// Lines of ">", tab, text after a one-input row list its worked working texts:
+// every distinct text from the one the syntax check hands on to the last.
+// In inputs and expected, \r \n \t \0 \\ and \xHH stand for those characters,
 // \{N:text} for text repeated N times. Lines starting with "#" are comments.
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <clocale>
 #include <cstdio>
 #include <cstring>
 #include <fstream>
 #include <iostream>
 #include <locale>
+#include <set>
+#include <sstream>
 #include <stdexcept>
-#include <string>
-#include <vector>
 
 #include "engine/evaluate.h"
 #include "tests/engine/trace_capture.h"
@@ -28,73 +26,76 @@
 namespace zorvane {
 namespace {
 
-std::string Unescape(std::string_view field) {
+std::string Unescape(const std::string& field) {
   std::string text;
   for (std::size_t i = 0; i < field.size(); ++i) {
     if (field[i] != '\\' || i + 1 == field.size()) {
       text += field[i];
-      continue;
-    }
-    const char c = field[++i];
-    if (c == '{') {
+    } else if (field[++i] == '{') {
       const std::size_t colon = field.find(':', i);
       const std::size_t close = field.find('}', colon);
-      const int count = std::stoi(std::string(field.substr(i + 1, colon - i - 1)));
-      for (int k = 0; k < count; ++k)
+      for (int k = std::stoi(field.substr(i + 1, colon - i - 1)); k > 0; --k)
         text += field.substr(colon + 1, close - colon - 1);
       i = close;
-    } else if (c == 'x') {
-      text += static_cast<char>(std::stoi(std::string(field.substr(i + 1, 2)), nullptr, 16));
+    } else if (field[i] == 'x') {
+      text += static_cast<char>(std::stoi(field.substr(i + 1, 2), nullptr, 16));
       i += 2;
     } else {
-      text += c == 'r' ? '\r' : c == 'n' ? '\n' : c == 't' ? '\t' : c == '0' ? '\0' : c;
+      const std::size_t k = std::string_view("rnt0").find(field[i]);
+      text += k == std::string_view::npos ? field[i] : std::string_view("\r\n\t\0", 4)[k];
     }
   }
   return text;
 }
 
-// A text as a message shows it: control characters escaped, long texts cut.
-std::string Shown(std::string_view text) {
-  std::string shown;
-  for (const char c : text.substr(0, 120)) {
-    if (static_cast<unsigned char>(c) < 32 || static_cast<unsigned char>(c) > 126) {
-      char hex[8];
-      std::snprintf(hex, sizeof hex, "\\x%02x", static_cast<unsigned char>(c));
-      shown += hex;
-    } else {
-      shown += c;
-    }
-  }
-  return text.size() > 120 ? shown + "... (" + std::to_string(text.size()) + " characters)" : shown;
+// An input as a failure message shows it: escaped and, when long, cut.
+std::string Shown(const std::string& text) {
+  return ::testing::PrintToString(text.substr(0, 100)) + (text.size() > 100 ? "..." : "");
+}
+
+std::vector<std::string> Split(const std::string& text, char separator) {
+  std::vector<std::string> parts;
+  std::istringstream stream(text + separator);
+  for (std::string part; std::getline(stream, part, separator);)
+    parts.push_back(part);
+  return parts;
 }
 
 struct Row {
   int line = 0;
-  std::vector<std::string> flags;
-  std::string input;
-  std::string expected;
+  std::set<std::string> flags;
+  std::string input, expected;
   std::vector<std::string> steps;
-
-  bool Has(std::string_view flag) const {
-    return std::find(flags.begin(), flags.end(), flag) != flags.end();
-  }
 };
 
-std::vector<std::string> Split(const std::string& text, char separator) {
-  std::vector<std::string> parts(1);
-  for (const char c : text) {
-    if (c == separator) {
-      parts.emplace_back();
-    } else {
-      parts.back() += c;
-    }
+void Check(const std::string& path, const Row& row) {
+  const auto has = [&row](const char* flag) { return row.flags.contains(flag); };
+  // Long inputs go through thousands of long working texts: keep them only where looked at.
+  const bool traced = has("exponent") || has("syntax") || !row.steps.empty();
+  testing::TraceCapture capture;
+  const Outcome outcome = Evaluate(row.input, row.input, Options{has("deg"), has("fixe")},
+                                   traced ? &capture.sink : nullptr);
+  std::string actual = outcome.text;
+  for (const char* stage : {"exponent", "syntax"}) {
+    const std::vector<std::string> texts = capture.Texts(stage);
+    if (has(stage)) actual = texts.empty() ? "none" : texts.back();
   }
-  return parts;
+  EXPECT_EQ(actual, row.expected) << path << ":" << row.line << ": " << Shown(row.input);
+  EXPECT_EQ(outcome.tooLong, has("toolong")) << path << ":" << row.line << ": too long";
+  if (row.steps.empty()) return;
+  std::size_t from = capture.steps.size();
+  for (std::size_t i = 0; i < capture.steps.size(); ++i) {
+    if (capture.steps[i].first == "syntax") from = i;
+  }
+  capture.steps.erase(capture.steps.begin(), capture.steps.begin() + static_cast<long>(from));
+  EXPECT_EQ(capture.Distinct(), row.steps) << path << ":" << row.line << ": working texts";
 }
 
-std::vector<Row> ReadTable(const std::string& path) {
+void RunTable(const std::string& name) {
+  const std::string path = std::string(ZORVANE_ENGINE_CASES) + "/" + name;
+  const std::set<std::string> known{"deg", "fixe", "exponent", "syntax", "toolong"};
   std::ifstream file(path);
-  EXPECT_TRUE(file) << "cannot read " << path;
+  ASSERT_TRUE(file) << "cannot read " << path;
   std::vector<Row> rows;
   std::string line;
   for (int number = 1; std::getline(file, line); ++number) {
@@ -104,125 +105,51 @@ std::vector<Row> ReadTable(const std::string& path) {
       rows.back().steps.push_back(Unescape(fields[1]));
       continue;
     }
-    Row row;
-    row.line = number;
-    if (fields[0] != "-") row.flags = Split(fields[0], ',');
-    for (const std::string& flag : row.flags) {
-      if (flag != "deg" && flag != "fixe" && flag != "exponent" && flag != "syntax" &&
-          flag != "toolong") {
-        ADD_FAILURE_AT(path.c_str(), number) << "unknown flag " << flag;
-      }
+    ASSERT_GE(fields.size(), 3u) << path << ":" << number << ": flags, inputs, expected";
+    std::set<std::string> flags;
+    for (const std::string& flag :
+         fields[0] == "-" ? std::vector<std::string>{} : Split(fields[0], ',')) {
+      ASSERT_TRUE(known.contains(flag)) << path << ":" << number << ": flag " << flag;
+      flags.insert(flag);
     }
-    if (fields.size() != 3) {
-      ADD_FAILURE_AT(path.c_str(), number) << "a row has three fields: " << Shown(line);
-      continue;
-    }
-    row.input = Unescape(fields[1]);
-    row.expected = Unescape(fields[2]);
-    rows.push_back(std::move(row));
+    for (std::size_t i = 1; i + 1 < fields.size(); ++i)
+      rows.push_back({number, flags, Unescape(fields[i]), Unescape(fields.back()), {}});
   }
-  return rows;
-}
-
-// Every distinct working text from the last one the syntax check reports on.
-std::vector<std::string> WorkedTexts(const testing::TraceCapture& capture) {
-  std::size_t from = capture.steps.size();
-  for (std::size_t i = 0; i < capture.steps.size(); ++i) {
-    if (capture.steps[i].first == "syntax") from = i;
-  }
-  testing::TraceCapture tail;
-  tail.steps.assign(capture.steps.begin() + static_cast<std::ptrdiff_t>(from), capture.steps.end());
-  return tail.Distinct();
-}
-
-void RunTable(const std::string& name) {
-  const std::string path = std::string(ZORVANE_ENGINE_CASES) + "/" + name;
-  const std::vector<Row> rows = ReadTable(path);
   EXPECT_FALSE(rows.empty()) << path;
-  for (const Row& row : rows) {
-    // Long inputs go through thousands of long working texts: keep them only
-    // where the row looks at them.
-    const bool traced = row.Has("exponent") || row.Has("syntax") || !row.steps.empty();
-    testing::TraceCapture capture;
-    const Outcome outcome = Evaluate(row.input, row.input, Options{row.Has("deg"), row.Has("fixe")},
-                                     traced ? &capture.sink : nullptr);
-    std::string actual = outcome.text;
-    for (const char* stage : {"exponent", "syntax"}) {
-      if (!row.Has(stage)) continue;
-      const std::vector<std::string> texts = capture.Texts(stage);
-      actual = texts.empty() ? "none" : texts.back();
-    }
-    if (actual != row.expected) {
-      ADD_FAILURE_AT(path.c_str(), row.line)
-          << "input:    " << Shown(row.input) << "\nexpected: " << Shown(row.expected)
-          << "\nactual:   " << Shown(actual);
-    }
-    if (outcome.tooLong != row.Has("toolong")) {
-      ADD_FAILURE_AT(path.c_str(), row.line)
-          << Shown(row.input) << (outcome.tooLong ? " was" : " was not") << " given up as too long";
-    }
-    if (row.steps.empty()) continue;
-    const std::vector<std::string> worked = WorkedTexts(capture);
-    for (std::size_t i = 0; i < std::max(worked.size(), row.steps.size()); ++i) {
-      const std::string want = i < row.steps.size() ? row.steps[i] : "(no more)";
-      const std::string got = i < worked.size() ? worked[i] : "(no more)";
-      if (want != got) {
-        ADD_FAILURE_AT(path.c_str(), row.line + 1 + static_cast<int>(i))
-            << "working text " << i + 1 << " of " << Shown(row.input) << "\nexpected: " << want
-            << "\nactual:   " << got;
-        break;
-      }
-    }
-  }
+  for (const Row& row : rows)
+    Check(path, row);
 }
 
-TEST(Tables, Syntax) {
-  RunTable("syntax.tsv");
+class Tables : public ::testing::TestWithParam<std::string> {};
+TEST_P(Tables, AllRowsHold) {
+  RunTable(GetParam() + ".tsv");
 }
-TEST(Tables, Arithmetic) {
-  RunTable("arithmetic.tsv");
-}
-TEST(Tables, Powers) {
-  RunTable("powers.tsv");
-}
-TEST(Tables, Functions) {
-  RunTable("functions.tsv");
-}
-TEST(Tables, ResultForms) {
-  RunTable("result_forms.tsv");
-}
-TEST(Tables, Limits) {
-  RunTable("limits.tsv");
-}
+INSTANTIATE_TEST_SUITE_P(Cases, Tables,
+                         ::testing::Values("syntax", "arithmetic", "powers", "functions",
+                                           "result_forms", "limits"),
+                         [](const auto& info) { return info.param; });
 
-// Sets the C and C++ global locales to `name`, which must write a decimal comma:
+// Sets the C and C++ global locales to `name`, which must print 1.5 as "1,5":
 // under it, an engine that read or wrote numbers through the locale would fail.
 bool UseDecimalCommaLocale(const char* name) {
-  if (std::setlocale(LC_ALL, name) == nullptr) {
-    std::cerr << "SKIPPED: locale " << name << " is not installed (try: localedef -i de_DE -f "
-              << "UTF-8 de_DE.UTF-8); the engine's locale independence is not checked\n";
-    return false;
-  }
+  char printed[8] = "";
+  if (std::setlocale(LC_ALL, name) != nullptr) std::snprintf(printed, sizeof printed, "%.1f", 1.5);
   try {
     std::locale::global(std::locale(name));
   } catch (const std::runtime_error&) {
-    std::cerr << "SKIPPED: the C++ library cannot make the locale " << name << "\n";
-    return false;
+    printed[0] = '\0';
   }
-  char printed[8];
-  std::snprintf(printed, sizeof printed, "%.1f", 1.5);
-  if (std::strcmp(printed, "1,5") != 0) {
-    std::cerr << "SKIPPED: locale " << name << " prints 1.5 as " << printed << "\n";
-    return false;
-  }
-  return true;
+  if (std::strcmp(printed, "1,5") == 0) return true;
+  std::cerr << "SKIPPED: no locale " << name << " that prints 1.5 as 1,5 (try: localedef -i "
+            << "de_DE -f UTF-8 de_DE.UTF-8); the engine's locale independence is not checked\n";
+  return false;
 }
 
 }  // namespace
 }  // namespace zorvane
 
 // With a locale name as its one argument, the tests run under that locale; the
-// run exits with 77 (skipped) when the locale is missing or writes no comma.
+// run exits with 77 (skipped) when the locale is missing or prints no comma.
 int main(int argc, char** argv) {
   ::testing::InitGoogleTest(&argc, argv);
   if (argc == 2 && !zorvane::UseDecimalCommaLocale(argv[1])) return 77;
