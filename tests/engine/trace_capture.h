@@ -35,8 +35,4 @@ struct TraceCapture {
   }
 };
 
-inline std::string Eval(std::string_view input, bool deg = false, bool fixE = false) {
-  return EvaluateText(input, Options{deg, fixE});
-}
-
 }  // namespace zorvane::testing
