@@ -40,7 +40,7 @@ class FakeEdit : public afx::EditControl {
   int anchor = 0;  // where the selection started
   int active = 0;  // the caret
   int scrolls = 0;
-  int placedOutside = 0;  // SetSel calls that asked for a position outside the text
+  int placedOutside = 0;      // SetSel calls that asked for a position outside the text
   std::size_t limit = 32767;  // the most an edit of the user's may fill
   int beeps = 0;              // edits refused for passing it
   std::vector<std::string> announced;
