@@ -2,8 +2,9 @@
 
 #include <gtest/gtest.h>
 
-#include <optional>
 #include <string>
+
+#include "tests/engine/trace_capture.h"
 
 namespace zorvane {
 namespace {
@@ -18,11 +19,16 @@ struct Window {
   std::string formula;
   std::string formulaState = "a";
   Selection selection;
-  std::string entry;  // the last entry EXE put on top of the log
+  std::string entry;   // the last entry EXE put on top of the log
+  std::string reason;  // why the last EXE failed, or "" when it did not
 
   void Exe() {
-    const ExeOutput out =
-        RunExe({input, output, fMode, fixE, deg, formula, ReadFormulaState(formulaState)});
+    testing::TraceCapture trace;
+    const ExeOutput out = RunExe(
+        {input, output, fMode, fixE, deg, formula, ReadFormulaState(formulaState)}, &trace.sink);
+    ASSERT_LE(trace.reasons.size(), 1u);
+    ASSERT_EQ(trace.reasonLast, !trace.reasons.empty());
+    reason = trace.reasons.empty() ? "" : trace.reasons.back();
     if (out.output) output = *out.output;
     entry = out.Entry();
     if (out.input) input = *out.input;
@@ -86,56 +92,36 @@ TEST(Exe, EmptyInputWritesNoEntry) {
   }
 }
 
-TEST(Exe, OptionsReachTheEvaluation) {
-  Window w;
-  w.deg = true;
-  w.input = "2*(1+SIN30)";
-  w.Exe();
-  EXPECT_EQ(w.output, "2*(1+SIN30)\r\n=3");
-  w.fixE = true;
-  w.Exe();
-  EXPECT_EQ(w.output.substr(0, 20), "2*(1+SIN30)\r\n=3E+00\r");
-}
-
-TEST(FunctionMode, AsksForEachVariableThenLogsTheSubstitutedFormula) {
-  Window w;
-  w.input = "X0*2+X1";
-  w.FIn();
-  w.fMode = true;
-  w.Exe();
-  EXPECT_EQ(w.input, "X0=");
-  EXPECT_EQ(w.selection, (Selection{3, 3}));
-  EXPECT_EQ(w.formulaState, "X0,X0*2+X1");
-  EXPECT_EQ(w.output, "");
-  w.input = "X0=3";
-  w.Exe();
-  EXPECT_EQ(w.input, "X1=");
-  EXPECT_EQ(w.formulaState, "X1,(3)*2+X1");
-  w.input = "X1=4";
-  w.Exe();
-  EXPECT_EQ(w.output, "X0*2+X1=(3)*2+(4)\r\n=10");
-  EXPECT_EQ(w.input, "");
-  EXPECT_EQ(w.selection, (Selection{0, 0}));
-  EXPECT_EQ(w.formulaState, "a,X0*2+X1");
-}
-
 TEST(FunctionMode, Walkthroughs) {
   struct Row {
     const char* formula;
     std::vector<std::string> typed;  // what stands in the Input Box at each EXE
     std::vector<std::string> prompts;
     const char* log;
+    const char* reason = "";  // why the last EXE failed
   };
   const Row rows[] = {
       {"X1+X0", {"", "X0=1", "X1=2"}, {"X0=", "X1="}, "X1+X0=(2)+(1)\r\n=3"},
       {"1+2", {"anything"}, {}, "1+2=1+2\r\n=3"},
       {"X0+1", {"", "5"}, {"X0="}, "X0+1=(5)+1\r\n=6"},
       {"X0+1", {"", "X0=X1", "X1=2"}, {"X0=", "X1="}, "X0+1=((2))+1\r\n=3"},
-      {"X12", {"", "X1=7"}, {"X1="}, "X12=(7)2\r\n=error"},
-      {"X0+X1", {"", "X0=", "X1=1"}, {"X0=", "X1="}, "X0+X1=()+(1)\r\n=error"},
+      {"X12",
+       {"", "X1=7"},
+       {"X1="},
+       "X12=(7)2\r\n=error",
+       R"~("2" cannot follow ")" (position 4))~"},
+      {"X0+X1",
+       {"", "X0=", "X1=1"},
+       {"X0=", "X1="},
+       "X0+X1=()+(1)\r\n=error",
+       R"~(empty brackets "()" at position 7)~"},
       {"X0*X0", {"", "X0= 1 + 2 "}, {"X0="}, "X0*X0=( 1 + 2 )*( 1 + 2 )\r\n=9"},
-      {"1,2", {"1+1"}, {}, "1+1\r\n=error"},
-      {"2*()", {"7"}, {}, "2*()=2*()\r\n=error"},
+      {"1,2",
+       {"1+1"},
+       {},
+       "1+1\r\n=error",
+       R"(the stored formula holds a ",", which function mode cannot read)"},
+      {"2*()", {"7"}, {}, "2*()=2*()\r\n=error", R"~(empty brackets "()" at position 3)~"},
   };
   for (const Row& row : rows) {
     Window w;
@@ -150,6 +136,7 @@ TEST(FunctionMode, Walkthroughs) {
       }
     }
     EXPECT_EQ(w.output, row.log) << row.formula;
+    EXPECT_EQ(w.reason, row.reason) << row.formula;
     EXPECT_EQ(w.input, "") << row.formula;
   }
 }
@@ -162,6 +149,7 @@ TEST(FunctionMode, CommaInTheFormulaKeepsTheState) {
   w.formulaState = std::string("X3,whatever");
   w.Exe();
   EXPECT_EQ(w.output, "7\r\n=error");
+  EXPECT_EQ(w.reason, R"(the stored formula holds a ",", which function mode cannot read)");
   EXPECT_EQ(w.formulaState, "X3,whatever");
   EXPECT_EQ(w.input, "");
 }

@@ -3,7 +3,9 @@
 //   deg, fixe         the check boxes the evaluation reads;
 //   exponent, syntax  expected is the last working text that stage reports, or
 //                     "none" when it reports none (the evaluation failed before);
-//   toolong           the evaluation is given up as too long (checked on every row).
+//   toolong           the evaluation is given up as too long (checked on every row);
+//   why               expected is the reason the failure gives. On every row a
+//                     failure reports one reason, last, under "error"; a success none.
 // Lines of ">", tab, text after a one-input row list its worked working texts:
 // every distinct text from the one the syntax check hands on to the last.
 // In inputs and expected, \r \n \t \0 \\ and \xHH stand for those characters,
@@ -73,9 +75,14 @@ void Check(const std::string& path, const Row& row) {
   // Long inputs go through thousands of long working texts: keep them only where looked at.
   const bool traced = has("exponent") || has("syntax") || !row.steps.empty();
   testing::TraceCapture capture;
-  const Outcome outcome = Evaluate(row.input, row.input, Options{has("deg"), has("fixe")},
-                                   traced ? &capture.sink : nullptr);
+  capture.keep = traced;
+  const Outcome outcome =
+      Evaluate(row.input, row.input, Options{has("deg"), has("fixe")}, &capture.sink);
+  const bool failed = outcome.text == "error";
+  EXPECT_EQ(capture.reasons.size(), failed ? 1u : 0u) << path << ":" << row.line << ": reasons";
+  EXPECT_EQ(capture.reasonLast, failed) << path << ":" << row.line << ": reason last";
   std::string actual = outcome.text;
+  if (has("why")) actual = capture.reasons.empty() ? "none" : capture.reasons.back();
   for (const char* stage : {"exponent", "syntax"}) {
     const std::vector<std::string> texts = capture.Texts(stage);
     if (has(stage)) actual = texts.empty() ? "none" : texts.back();
@@ -93,7 +100,7 @@ void Check(const std::string& path, const Row& row) {
 
 void RunTable(const std::string& name) {
   const std::string path = std::string(ZORVANE_ENGINE_CASES) + "/" + name;
-  const std::set<std::string> known{"deg", "fixe", "exponent", "syntax", "toolong"};
+  const std::set<std::string> known{"deg", "fixe", "exponent", "syntax", "toolong", "why"};
   std::ifstream file(path);
   ASSERT_TRUE(file) << "cannot read " << path;
   std::vector<Row> rows;
@@ -126,7 +133,7 @@ TEST_P(Tables, AllRowsHold) {
 }
 INSTANTIATE_TEST_SUITE_P(Cases, Tables,
                          ::testing::Values("syntax", "arithmetic", "powers", "functions",
-                                           "result_forms", "limits"),
+                                           "result_forms", "limits", "reasons"),
                          [](const auto& info) { return info.param; });
 
 // Sets the C and C++ global locales to `name`, which must print 1.5 as "1,5":

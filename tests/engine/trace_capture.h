@@ -9,11 +9,17 @@
 
 namespace zorvane::testing {
 
-// Collects every working text that an evaluation reports.
+// Collects the failure reasons an evaluation reports and, when `keep`, every
+// working text (for long inputs they are many and long).
 struct TraceCapture {
+  bool keep = true;
   std::vector<std::pair<std::string, std::string>> steps;
+  std::vector<std::string> reasons;  // the texts reported under "error"
+  bool reasonLast = false;           // the last report was a reason
   TraceSink sink = [this](std::string_view stage, std::string_view text) {
-    steps.emplace_back(stage, text);
+    reasonLast = stage == "error";
+    if (reasonLast) reasons.emplace_back(text);
+    if (keep) steps.emplace_back(stage, text);
   };
 
   // The texts of one stage, in order.

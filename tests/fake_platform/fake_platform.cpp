@@ -85,19 +85,6 @@ void FakeSite::FocusFirstTabStop() {
   }
 }
 
-FakeEdit& FakeSite::Edit(int id) {
-  return m_edits.at(id);
-}
-FakeEdit& FakeSite::Input() {
-  return Edit(1001);
-}
-FakeEdit& FakeSite::Output() {
-  return Edit(1002);
-}
-FakeCheck& FakeSite::Check(int id) {
-  return m_checks.at(id);
-}
-
 int FakePlatform::RunModalDialog(afx::CDialog& dialog) {
   const res::DialogTemplate* dialogTemplate = res::FindDialogTemplate(dialog.GetTemplateId());
   if (!dialogTemplate) return -1;

@@ -78,10 +78,9 @@ class FakeSite : public afx::DialogSite {
   bool Command(int id) { return m_dialog.OnCmdMsg(id, afx::BN_CLICKED); }
   void FocusFirstTabStop();
 
-  FakeEdit& Edit(int id);
-  FakeEdit& Input();
-  FakeEdit& Output();
-  FakeCheck& Check(int id);
+  FakeEdit& Input() { return m_edits.at(1001); }
+  FakeEdit& Output() { return m_edits.at(1002); }
+  FakeCheck& Check(int id) { return m_checks.at(id); }
 
   int focused = 0;  // id of the control with the keyboard focus
   std::vector<std::pair<afx::HICON, bool>> icons;

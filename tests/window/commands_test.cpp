@@ -29,19 +29,6 @@ TEST(MainWindow, StartState) {
   EXPECT_EQ(platform.opened, (std::vector{102}));
 }
 
-TEST(MainWindow, ApplicationRunsTheWindowOnceAndEnds) {
-  FakePlatform platform;
-  int shown = 0;
-  platform.scripts[102] = [&](FakeSite& w) {
-    ++shown;
-    w.Cancel();
-  };
-  window::CMainApp app(platform);
-  EXPECT_EQ(afx::AfxWinMain(app), 0);
-  EXPECT_EQ(shown, 1);
-  EXPECT_EQ(app.m_pMainWnd, nullptr);
-}
-
 // DEG, Fix_E and F_Mode change nothing but their mark until the next EXE.
 TEST(MainWindow, OptionClicksOnlyToggleAndReturnTheFocus) {
   RunMainWindow([&](FakeSite& w, window::CMainDlg& dlg) {
@@ -202,11 +189,14 @@ TEST(MainWindow, EditsPastTheLimitLeaveTheInputAsItWas) {
   }
 }
 
-// The Help command (F1, Alt+H) is no control's: the main window passes it on to
-// the application, which shows the help over the window and leaves it open.
-TEST(MainWindow, HelpGoesToTheApplication) {
+// The application runs the main window once and ends. The Help command (F1,
+// Alt+H) is no control's: the main window passes it on to the application,
+// which shows the help over the window and leaves it open.
+TEST(MainWindow, ApplicationRunsTheWindowAndShowsTheHelp) {
   FakePlatform platform;
+  int shown = 0;
   platform.scripts[102] = [&](FakeSite& w) {
+    ++shown;
     w.Input().Set("1+2", 1, 1);
     EXPECT_TRUE(w.Command(57670));
     EXPECT_EQ(platform.helpOpenDuring, (std::vector{1}));
@@ -217,6 +207,8 @@ TEST(MainWindow, HelpGoesToTheApplication) {
   };
   window::CMainApp app(platform);
   EXPECT_EQ(afx::AfxWinMain(app), 0);
+  EXPECT_EQ(shown, 1);
+  EXPECT_EQ(app.m_pMainWnd, nullptr);
   EXPECT_EQ(platform.helpOpenDuring.size(), 1u);
 }
 
