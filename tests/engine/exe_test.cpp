@@ -43,52 +43,33 @@ struct Window {
   }
 };
 
-TEST(Exe, LogEntriesStackNewestOnTop) {
-  Window w;
-  w.input = "1+2";
-  w.Exe();
-  EXPECT_EQ(w.output, "1+2\r\n=3");
-  EXPECT_EQ(w.input, "1+2");
-  EXPECT_EQ(w.selection, (Selection{0, 3}));
-  w.input = "2*3";
-  w.Exe();
-  EXPECT_EQ(w.output, "2*3\r\n=6\r\n1+2\r\n=3");
-  EXPECT_EQ(w.entry, "2*3\r\n=6");
-  w.input = "2*()";
-  w.Exe();
-  EXPECT_EQ(w.output, "2*()\r\n=error\r\n2*3\r\n=6\r\n1+2\r\n=3");
-  EXPECT_EQ(w.entry, "2*()\r\n=error");
-  EXPECT_EQ(w.input, "2*()");
-  EXPECT_EQ(w.selection, (Selection{0, 4}));
-}
-
-TEST(Exe, DisplayTextIsTheInputAsTyped) {
+// The new entry shows the input as typed above the old log; an input of blanks
+// and line breaks writes none and empties the Input Box.
+TEST(Exe, EntryIsTheInputAsTypedAboveTheOldLog) {
   struct Row {
     const char* input;
-    const char* log;
+    const char* entry;
   };
   const Row rows[] = {
-      {"[1+2]*{3}", "[1+2]*{3}\r\n=9"}, {"1+\r\n2", "1+\r\n2\r\n=3"}, {"1 - - 2", "1 - - 2\r\n=3"},
-      {"( )", "( )\r\n=error"},         {"2e3", "2e3\r\n=error"},
+      {"[1+2]*{3}", "[1+2]*{3}\r\n=9"},
+      {"1+\r\n2", "1+\r\n2\r\n=3"},
+      {"1 - - 2", "1 - - 2\r\n=3"},
+      {"( )", "( )\r\n=error"},
+      {"2e3", "2e3\r\n=error"},
+      {"", ""},
+      {"   ", ""},
+      {" \r\n \r\n", ""},
   };
   for (const Row& row : rows) {
     Window w;
     w.input = row.input;
+    w.output = "1\r\n=1";
     w.Exe();
-    EXPECT_EQ(w.output, row.log) << row.input;
+    const std::string entry = row.entry;
+    EXPECT_EQ(w.entry, entry) << row.input;
+    EXPECT_EQ(w.output, entry.empty() ? "1\r\n=1" : entry + "\r\n1\r\n=1") << row.input;
+    EXPECT_EQ(w.input, entry.empty() ? "" : row.input) << row.input;
     EXPECT_EQ(w.selection, (Selection{0, w.input.size()})) << row.input;
-  }
-}
-
-TEST(Exe, EmptyInputWritesNoEntry) {
-  for (const char* input : {"", "   ", "\r\n", " \r\n \r\n"}) {
-    Window w;
-    w.input = input;
-    w.output = "1+2\r\n=3";
-    w.Exe();
-    EXPECT_EQ(w.output, "1+2\r\n=3") << input;
-    EXPECT_EQ(w.input, "") << input;
-    EXPECT_EQ(w.selection, (Selection{0, 0}));
   }
 }
 
