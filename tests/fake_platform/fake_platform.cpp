@@ -76,15 +76,6 @@ void FakeSite::Click(int id) {
   throw std::invalid_argument("no such control: " + std::to_string(id));
 }
 
-void FakeSite::FocusFirstTabStop() {
-  for (const res::DialogControl& control : m_template.controls) {
-    if (control.styles & res::kTabStop) {
-      focused = control.id;
-      return;
-    }
-  }
-}
-
 int FakePlatform::RunModalDialog(afx::CDialog& dialog) {
   const res::DialogTemplate* dialogTemplate = res::FindDialogTemplate(dialog.GetTemplateId());
   if (!dialogTemplate) return -1;
@@ -93,7 +84,12 @@ int FakePlatform::RunModalDialog(afx::CDialog& dialog) {
   ++m_open;
   FakeSite site(dialog, *dialogTemplate);
   dialog.AttachSite(&site);
-  if (dialog.OnInitDialog()) site.FocusFirstTabStop();
+  // A dialog that asks for it gets the focus on its first tab stop.
+  const auto& controls = dialogTemplate->controls;
+  const auto tabStop = std::find_if(controls.begin(), controls.end(), [](const auto& control) {
+    return control.styles & res::kTabStop;
+  });
+  if (dialog.OnInitDialog() && tabStop != controls.end()) site.focused = tabStop->id;
   if (auto script = scripts.find(dialogTemplate->id); script != scripts.end()) {
     script->second(site);
   } else {

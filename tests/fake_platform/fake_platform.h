@@ -76,7 +76,6 @@ class FakeSite : public afx::DialogSite {
   void Cancel() { m_dialog.OnCmdMsg(2, afx::BN_CLICKED); }
   // A command that is no control's click, such as a keyboard shortcut's.
   bool Command(int id) { return m_dialog.OnCmdMsg(id, afx::BN_CLICKED); }
-  void FocusFirstTabStop();
 
   FakeEdit& Input() { return m_edits.at(1001); }
   FakeEdit& Output() { return m_edits.at(1002); }
