@@ -12,8 +12,9 @@ struct KeyRow {
   const char* text;
   int start, end;  // selection before the click; the caret is at `end`
   int id;
-  const char* expected;
+  const char* expected;  // nullptr: refused whole, with a beep
   int caret;
+  std::size_t limit = 32767;  // the most the Input Box takes
 };
 
 void ExpectKeyRows(std::initializer_list<KeyRow> rows) {
@@ -21,14 +22,22 @@ void ExpectKeyRows(std::initializer_list<KeyRow> rows) {
     SCOPED_TRACE(std::string(row.text) + " [" + std::to_string(row.start) + "," +
                  std::to_string(row.end) + "] button " + std::to_string(row.id));
     RunMainWindow([&](FakeSite& w, window::CMainDlg&) {
+      w.Input().limit = row.limit;
       w.Input().Set(row.text, row.start, row.end);
       w.focused = 0;  // the click took the focus somewhere else
       w.Click(row.id);
+      EXPECT_EQ(w.focused, 1001);
+      EXPECT_EQ(w.Input().beeps, row.expected ? 0 : 1);
+      if (!row.expected) {  // the text, caret and selection as they were
+        EXPECT_EQ(w.Input().text, row.text);
+        EXPECT_EQ(w.Input().anchor, row.start);
+        EXPECT_EQ(w.Input().active, row.end);
+        return;
+      }
       EXPECT_EQ(w.Input().text, row.expected);
       EXPECT_EQ(w.Input().Caret(), row.caret);
       EXPECT_FALSE(w.Input().HasSelection());
       EXPECT_GT(w.Input().scrolls, 0);
-      EXPECT_EQ(w.focused, 1001);
     });
   }
 }
@@ -61,6 +70,14 @@ TEST(KeypadCommands, EditTheInputBox) {
       {"1\r\n2", 3, 3, 1017, "12", 1},  // a line break goes as a whole, never half of it
       {"\r\n", 2, 2, 1017, "", 0},
       {"1\xC3\x89", 3, 3, 1017, "1", 1},  // so does a character that takes several bytes
+      // An edit the Input Box cannot take is refused whole; here it takes 8.
+      {"1234567", 7, 7, 1031, "12345677", 8, 8},   // 7 at the limit
+      {"12345678", 8, 8, 1031, nullptr, 0, 8},     // one past it
+      {"12345678", 0, 1, 1031, "72345678", 1, 8},  // over a selection: the same length
+      {"1234", 0, 1, 1018, nullptr, 0, 8},         // one past it, wrapped by SIN
+      {"123", 0, 1, 1018, "SIN(1)23", 6, 8},       // at the limit
+      {"123", 1, 1, 1024, "1()23", 2, 8},          // ( ) at the caret
+      {"1234567", 2, 2, 1024, nullptr, 0, 8},      // ( ) one past it
   });
 }
 
