@@ -68,6 +68,8 @@ TEST(MainWindow, Paste) {
     int start, end;
     const char* expected;
     int caret;
+    std::size_t limit = 32767;  // the most the Input Box takes
+    int beeps = 0;
   };
   const Row rows[] = {
       {"1+2.5\r\n=3.5", 8, 11, "3.5", 3},
@@ -75,16 +77,20 @@ TEST(MainWindow, Paste) {
       {"1+2.5\r\n=3.5", 3, 3, "x", 1},          // nothing selected: the input stays
       {"1+2.5\r\n=3.5", 2, 9, "2.5\r\n=3", 7},  // across a line break
       {"=error", 1, 6, "error", 5},             // written as it stands
+      {"123456789", 0, 8, "12345678", 8, 8},    // as much as the Input Box takes
+      {"123456789", 0, 9, "x", 1, 8, 1},        // more: refused whole, with a beep
   };
   for (const Row& row : rows) {
     SCOPED_TRACE(row.expected);
     RunMainWindow([&](FakeSite& w, window::CMainDlg&) {
       w.Output().Set(row.log, row.start, row.end);
+      w.Input().limit = row.limit;
       w.Input().Set("x", 1, 1);
       w.focused = 1002;
       w.Click(1028);
       EXPECT_EQ(w.Input().text, row.expected);
       EXPECT_EQ(w.Input().Caret(), row.caret);
+      EXPECT_EQ(w.Input().beeps, row.beeps);
       EXPECT_EQ(w.Input().placedOutside, 0);
       EXPECT_EQ(w.focused, 1001);
       EXPECT_EQ(w.Output().text, row.log);
@@ -141,22 +147,6 @@ TEST(MainWindow, AboutBox) {
   EXPECT_EQ(shown, 2);
   EXPECT_EQ(platform.opened, (std::vector{102, 131, 131}));
   EXPECT_EQ(platform.openDuring, (std::vector{0, 1, 1}));
-}
-
-// A Paste that the Input Box cannot take is refused whole. Here the box takes 8
-// positions: a selection of 8 fits, one of 9 does not.
-TEST(MainWindow, PastePastTheLimitLeavesTheInputAsItWas) {
-  for (const auto& paste : {std::pair{8, "12345678"}, std::pair{9, "1+2"}}) {
-    RunMainWindow([&](FakeSite& w, window::CMainDlg&) {
-      w.Input().limit = 8;
-      w.Input().Set("1+2", 1, 1);
-      w.Output().Set("123456789", 0, paste.first);
-      w.Click(1028);
-      EXPECT_EQ(w.Input().text, paste.second) << paste.first;
-      EXPECT_EQ(w.Input().beeps, paste.first == 9 ? 1 : 0);
-      EXPECT_EQ(w.focused, 1001);
-    });
-  }
 }
 
 // The application runs the main window once and ends. The Help command (F1,
