@@ -7,7 +7,7 @@
 cli_case(arguments.in_order ARGS 1+2 2*3 8/2/2 OUT "3\n6\n2\n")
 cli_case(arguments.minus_is_no_option ARGS -2^2 -1 OUT "-4\n-1\n")
 cli_case(arguments.options_apply_to_all ARGS 1/4 --fix-e SIN30 --deg OUT "2.5E-01\n5E-01\n")
-cli_case(arguments.small_letters_are_capitals ARGS --deg sin30 pi OUT "0.5\n3.141592654\n")
+cli_case(arguments.small_letters_are_capitals ARGS --deg tan45 sin30 pi OUT "1\n0.5\n3.141592654\n")
 # After "--" the option's text is an expression: --DEG collapses to +DEG,
 # and radians are the default, in which 30 is beyond SIN's range.
 cli_case(arguments.after_double_dash ARGS -- --deg SIN30 OUT "error\nerror\n" STATUS 1)
