@@ -239,14 +239,8 @@ TEST(Widgets, EditsStopWholeAtTheLimit) {
   const Row rows[] = {
       {"typing", 1, [](Window& w) { w.Type("2"); }, full},
       {"typing", 0, [](Window& w) { w.Type("2"); }, full + 1},
-      {"Ctrl+V", 3, paste("1+2"), full},
-      {"Ctrl+V", 2, paste("1+2"), full + 1},
       {"Ctrl+V line break", 2, paste("\n"), full},
       {"Ctrl+V line break", 1, paste("\n"), full + 1},
-      {"Ctrl+Enter", 2, [](Window& w) { w.Key(Qt::Key_Return, Qt::ControlModifier); }, full},
-      {"Ctrl+Enter", 1, [](Window& w) { w.Key(Qt::Key_Return, Qt::ControlModifier); }, full + 1},
-      {"keypad SIN", 3, [](Window& w) { w.Click(1018); }, full},
-      {"keypad SIN", 2, [](Window& w) { w.Click(1018); }, full + 1},
       {"Ctrl+V over all", 9, paste(report.substr(0, full)), full, true},
       {"Ctrl+V over all", 9, paste(report), int(report.size()), true},
       {"Paste button", 9, pasteButton(full), full},
@@ -444,9 +438,8 @@ TEST(Widgets, HelpOnF1AndAltH) {
   EXPECT_EQ(shown, 2);
 }
 
-// The window names its controls for a screen reader and announces each new log
-// entry as inserted at the top of the Output Box.
-TEST(Widgets, AccessibleNamesAndTheAnnouncedLogEntry) {
+// A screen reader hears each new log entry, inserted at the top of the Output Box.
+TEST(Widgets, TheNewLogEntryIsAnnounced) {
   static std::vector<QString> inserted;
   inserted.clear();
   SetAccessibilityEventSink([](QAccessibleEvent* event) {
@@ -457,9 +450,6 @@ TEST(Widgets, AccessibleNamesAndTheAnnouncedLogEntry) {
     inserted.push_back(insertion->textInserted());
   });
   RunMainWindow([](Window& w) {
-    QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(w.Control(1013));
-    ASSERT_NE(iface, nullptr);
-    EXPECT_EQ(iface->text(QAccessible::Name), QStringLiteral("Square root"));
     w.Type("1+2");
     w.Key(Qt::Key_Return);
     w.Type("2*3");
