@@ -386,6 +386,7 @@ TEST(Widgets, AHeldEscapeClosesOnlyTheWindowItWentDownIn) {
       QDialog* about = w.platform.TopDialog();
       EXPECT_NE(about, &w.dialog);
       EXPECT_TRUE(QTest::qWaitForWindowExposed(about));
+      EXPECT_EQ(about->windowTitle(), QString::fromUtf8("このソフトウェアについて"));
       QTest::keyPress(about, Qt::Key_Escape);  // and held
       EXPECT_FALSE(about->isVisible());
     });
