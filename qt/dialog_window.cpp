@@ -36,86 +36,84 @@ Qt::WindowFlags FlagsFor(const res::DialogTemplate& t) {
 // button become the framework's Cancel and OK commands.
 class DialogWindow::Window : public QDialog {
  public:
-  Window(DialogWindow& site, QWidget* owner) : QDialog(owner), m_site(site) {}
-  void reject() override { m_site.Dispatch(2, afx::BN_CLICKED); }
-  void accept() override { m_site.Dispatch(1, afx::BN_CLICKED); }
+  Window(DialogWindow& site, QWidget* owner) : QDialog(owner), site_(site) {}
+  void reject() override { site_.Dispatch(2, afx::BN_CLICKED); }
+  void accept() override { site_.Dispatch(1, afx::BN_CLICKED); }
 
  protected:
   void paintEvent(QPaintEvent* event) override {
     QDialog::paintEvent(event);
-    if (m_painted) return;
-    m_painted = true;
-    QTimer::singleShot(0, this, [this] { m_site.ApplyIcon(); });
+    if (painted_) return;
+    painted_ = true;
+    QTimer::singleShot(0, this, [this] { site_.ApplyIcon(); });
   }
 
  private:
-  DialogWindow& m_site;
-  bool m_painted = false;
+  DialogWindow& site_;
+  bool painted_ = false;
 };
 
 class DialogWindow::CheckAdapter : public afx::CheckControl {
  public:
-  explicit CheckAdapter(QCheckBox& box) : m_box(box) {}
-  int GetCheck() const override {
-    return m_box.isChecked() ? afx::BST_CHECKED : afx::BST_UNCHECKED;
-  }
+  explicit CheckAdapter(QCheckBox& box) : box_(box) {}
+  int GetCheck() const override { return box_.isChecked() ? afx::BST_CHECKED : afx::BST_UNCHECKED; }
 
  private:
-  QCheckBox& m_box;
+  QCheckBox& box_;
 };
 
 DialogWindow::DialogWindow(QtPlatform& platform, afx::CDialog& dialog,
                            const res::DialogTemplate& dialogTemplate, QWidget* owner)
-    : m_platform(platform),
-      m_dialog(dialog),
-      m_template(dialogTemplate),
-      m_window(std::make_unique<Window>(*this, owner)) {
+    : platform_(platform),
+      dialog_(dialog),
+      template_(dialogTemplate),
+      window_(std::make_unique<Window>(*this, owner)) {
   Build();
 }
 
 DialogWindow::~DialogWindow() {
-  m_dispatching = false;
-  m_edits.clear();
-  m_checks.clear();
+  dispatching_ = false;
+  edits_.clear();
+  checks_.clear();
 }
 
 void DialogWindow::Build() {
-  QDialog& window = *m_window;
-  window.setObjectName(QStringLiteral("dialog%1").arg(m_template.id));
-  window.setWindowFlags(FlagsFor(m_template));
-  window.setWindowTitle(FromUtf8(m_template.caption));
+  QDialog& window = *window_;
+  window.setObjectName(QStringLiteral("dialog%1").arg(template_.id));
+  window.setWindowFlags(FlagsFor(template_));
+  window.setWindowTitle(FromUtf8(template_.caption));
   window.setModal(window.parentWidget() != nullptr);
-  const QFont font = DialogFont(m_template.fontFace, m_template.pointSize);
+  const QFont font = DialogFont(template_.fontFace, template_.pointSize);
   window.setFont(font);
-  m_units = DialogBaseUnits(font);
-  window.setProperty("dialogBaseUnits", QSize(m_units.x, m_units.y));
+  units_ = DialogBaseUnits(font);
+  window.setProperty("dialogBaseUnits", QSize(units_.x, units_.y));
 
-  for (const res::DialogControl& control : m_template.controls) {
+  for (const res::DialogControl& control : template_.controls) {
     QWidget* widget = CreateControl(control);
-    widget->setGeometry(MapDialogRect(m_units, control.x, control.y, control.w, control.h));
-    const std::string_view name = window::AccessibleName(m_template.id, control.id);
+    widget->setGeometry(MapDialogRect(units_, control.x, control.y, control.w, control.h));
+    const std::string_view name = window::AccessibleName(template_.id, control.id);
     if (!name.empty()) widget->setAccessibleName(FromUtf8(name));
-    const std::string description = window::AccessibleDescription(m_template.id, control.id);
+    const std::string description = window::AccessibleDescription(template_.id, control.id);
     if (!description.empty()) widget->setAccessibleDescription(FromUtf8(description));
     if (control.id != res::IDC_STATIC) {
       widget->setObjectName(QStringLiteral("control%1").arg(control.id));
-      m_controls[control.id] = widget;
+      controls_[control.id] = widget;
     }
   }
-  window.setFixedSize(MapDialogRect(m_units, 0, 0, m_template.w, m_template.h).size());
+  window.setFixedSize(MapDialogRect(units_, 0, 0, template_.w, template_.h).size());
   InstallAccelerators();
 }
 
 // The template's keyboard shortcuts: one on a control clicks it, exactly as the
 // mouse does; any other gives its command to the dialog.
 void DialogWindow::InstallAccelerators() {
-  for (const res::Accelerator& accelerator : res::FindAccelerators(m_template.id)) {
+  for (const res::Accelerator& accelerator : res::FindAccelerators(template_.id)) {
     auto* shortcut = new QShortcut(
-        QKeySequence(FromUtf8(accelerator.keys), QKeySequence::PortableText), m_window.get());
+        QKeySequence(FromUtf8(accelerator.keys), QKeySequence::PortableText), window_.get());
     const int command = accelerator.command;
-    QObject::connect(shortcut, &QShortcut::activated, m_window.get(), [this, command] {
-      auto it = m_controls.find(command);
-      auto* button = it == m_controls.end() ? nullptr : qobject_cast<QAbstractButton*>(it->second);
+    QObject::connect(shortcut, &QShortcut::activated, window_.get(), [this, command] {
+      auto it = controls_.find(command);
+      auto* button = it == controls_.end() ? nullptr : qobject_cast<QAbstractButton*>(it->second);
       if (button) {
         button->click();
       } else {
@@ -126,7 +124,7 @@ void DialogWindow::InstallAccelerators() {
 }
 
 QWidget* DialogWindow::CreateControl(const res::DialogControl& control) {
-  QDialog* parent = m_window.get();
+  QDialog* parent = window_.get();
   const QString caption = FromUtf8(control.caption);
   const bool tabStop = control.styles & res::kTabStop;
   const int id = control.id;
@@ -136,14 +134,14 @@ QWidget* DialogWindow::CreateControl(const res::DialogControl& control) {
           new EditBox(parent, control.styles & res::kUpperCase, control.styles & res::kReadOnly);
       edit->setFocusPolicy(tabStop ? Qt::StrongFocus : Qt::ClickFocus);
       edit->SetPressDefault([this] {
-        for (QPushButton* button : m_window->findChildren<QPushButton*>()) {
+        for (QPushButton* button : window_->findChildren<QPushButton*>()) {
           if (button->isDefault() && button->isEnabled()) {
             button->click();
             return;
           }
         }
       });
-      m_edits[id] = std::make_unique<QtEditControl>(*edit);
+      edits_[id] = std::make_unique<QtEditControl>(*edit);
       if (!edit->isReadOnly()) {
         QObject::connect(edit, &QPlainTextEdit::textChanged, parent,
                          [this, id] { Dispatch(id, afx::EN_CHANGE); });
@@ -162,7 +160,7 @@ QWidget* DialogWindow::CreateControl(const res::DialogControl& control) {
     case res::ControlKind::CheckBox: {
       auto* box = new QCheckBox(caption, parent);
       box->setFocusPolicy(tabStop ? Qt::TabFocus : Qt::NoFocus);
-      m_checks[id] = std::make_unique<CheckAdapter>(*box);
+      checks_[id] = std::make_unique<CheckAdapter>(*box);
       QObject::connect(box, &QAbstractButton::clicked, parent,
                        [this, id] { Dispatch(id, afx::BN_CLICKED); });
       return box;
@@ -175,9 +173,9 @@ QWidget* DialogWindow::CreateControl(const res::DialogControl& control) {
     }
     case res::ControlKind::Icon: {
       auto* label = new QLabel(parent);
-      const QRect rect = MapDialogRect(m_units, control.x, control.y, control.w, control.h);
+      const QRect rect = MapDialogRect(units_, control.x, control.y, control.w, control.h);
       const int side = std::min(rect.width(), rect.height());
-      label->setPixmap(m_platform.Icon(afx::HICON{control.image}).pixmap(QSize(side, side)));
+      label->setPixmap(platform_.Icon(afx::HICON{control.image}).pixmap(QSize(side, side)));
       label->setAccessibleName(QStringLiteral("Zorvane"));
       return label;
     }
@@ -186,42 +184,42 @@ QWidget* DialogWindow::CreateControl(const res::DialogControl& control) {
 }
 
 QDialog* DialogWindow::Widget() const {
-  return m_window.get();
+  return window_.get();
 }
 
 void DialogWindow::Dispatch(int id, int code) {
-  if (m_dispatching) m_dialog.OnCmdMsg(id, code);
+  if (dispatching_) dialog_.OnCmdMsg(id, code);
 }
 
 afx::EditControl* DialogWindow::GetEditControl(int id) {
-  auto it = m_edits.find(id);
-  return it == m_edits.end() ? nullptr : it->second.get();
+  auto it = edits_.find(id);
+  return it == edits_.end() ? nullptr : it->second.get();
 }
 
 afx::CheckControl* DialogWindow::GetCheckControl(int id) {
-  auto it = m_checks.find(id);
-  return it == m_checks.end() ? nullptr : it->second.get();
+  auto it = checks_.find(id);
+  return it == checks_.end() ? nullptr : it->second.get();
 }
 
 // The window system gets the icon once the window has first been painted:
 // reading its images (and the image plugins the reader consults) then costs no
 // wait for the window. A later SetIcon applies at once.
 void DialogWindow::SetIcon(afx::HICON icon, bool) {
-  m_icon = icon;
-  m_iconPending = true;
-  if (m_iconNow) ApplyIcon();
+  icon_ = icon;
+  iconPending_ = true;
+  if (iconNow_) ApplyIcon();
 }
 
 void DialogWindow::ApplyIcon() {
-  m_iconNow = true;
-  if (!m_iconPending) return;
-  m_iconPending = false;
-  m_window->setWindowIcon(m_platform.Icon(m_icon));
+  iconNow_ = true;
+  if (!iconPending_) return;
+  iconPending_ = false;
+  window_->setWindowIcon(platform_.Icon(icon_));
 }
 
 void DialogWindow::SetFont(int controlId, afx::StockFont) {
-  auto it = m_controls.find(controlId);
-  if (it != m_controls.end())
+  auto it = controls_.find(controlId);
+  if (it != controls_.end())
     it->second->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
 }
 
@@ -229,32 +227,32 @@ void DialogWindow::SetFont(int controlId, afx::StockFont) {
 // brings it in front. Taking it out of the top band leaves it where it stands,
 // since the Top that follows would undo any lowering at once.
 void DialogWindow::SetWindowPos(afx::InsertAfter where) {
-  QWindow* handle = m_window->windowHandle();
+  QWindow* handle = window_->windowHandle();
   switch (where) {
     case afx::InsertAfter::TopMost:
       if (handle) handle->setFlag(Qt::WindowStaysOnTopHint, true);
-      m_window->raise();
+      window_->raise();
       break;
     case afx::InsertAfter::Bottom:
       if (handle) handle->setFlag(Qt::WindowStaysOnTopHint, false);
       break;
     case afx::InsertAfter::Top:
-      m_window->raise();
+      window_->raise();
       break;
   }
 }
 
 void DialogWindow::EndDialog(int result) {
-  if (m_ended) return;
-  m_ended = true;
-  m_result = result;
-  m_window->done(result);
+  if (ended_) return;
+  ended_ = true;
+  result_ = result;
+  window_->done(result);
 }
 
 void DialogWindow::FocusFirstTabStop() {
-  for (const res::DialogControl& control : m_template.controls) {
-    if ((control.styles & res::kTabStop) && m_controls.contains(control.id)) {
-      m_controls[control.id]->setFocus(Qt::TabFocusReason);
+  for (const res::DialogControl& control : template_.controls) {
+    if ((control.styles & res::kTabStop) && controls_.contains(control.id)) {
+      controls_[control.id]->setFocus(Qt::TabFocusReason);
       return;
     }
   }
@@ -263,16 +261,16 @@ void DialogWindow::FocusFirstTabStop() {
 // A dialog with an owner is application-modal; the main window has none, so it
 // runs its own loop without asking the window manager for a modal window.
 int DialogWindow::Exec() {
-  if (m_ended) return m_result;
-  if (m_window->parentWidget()) {
-    m_window->exec();
-    return m_result;
+  if (ended_) return result_;
+  if (window_->parentWidget()) {
+    window_->exec();
+    return result_;
   }
   QEventLoop loop;
-  QObject::connect(m_window.get(), &QDialog::finished, &loop, &QEventLoop::quit);
-  m_window->show();
-  if (!m_ended) loop.exec(QEventLoop::DialogExec);
-  return m_result;
+  QObject::connect(window_.get(), &QDialog::finished, &loop, &QEventLoop::quit);
+  window_->show();
+  if (!ended_) loop.exec(QEventLoop::DialogExec);
+  return result_;
 }
 
 }  // namespace zorvane::qt

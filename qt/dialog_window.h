@@ -43,20 +43,20 @@ class DialogWindow : public afx::DialogSite {
   QWidget* CreateControl(const res::DialogControl& control);
   void Dispatch(int id, int code);
 
-  QtPlatform& m_platform;
-  afx::CDialog& m_dialog;
-  const res::DialogTemplate& m_template;
-  std::unique_ptr<Window> m_window;
-  BaseUnits m_units{};
-  std::map<int, QWidget*> m_controls;
-  std::map<int, std::unique_ptr<QtEditControl>> m_edits;
-  std::map<int, std::unique_ptr<CheckAdapter>> m_checks;
-  bool m_ended = false;
-  int m_result = -1;
-  bool m_dispatching = true;
-  afx::HICON m_icon;
-  bool m_iconPending = false;  // SetIcon came before the first paint
-  bool m_iconNow = false;      // painted: icons apply at once
+  QtPlatform& platform_;
+  afx::CDialog& dialog_;
+  const res::DialogTemplate& template_;
+  std::unique_ptr<Window> window_;
+  BaseUnits units_{};
+  std::map<int, QWidget*> controls_;
+  std::map<int, std::unique_ptr<QtEditControl>> edits_;
+  std::map<int, std::unique_ptr<CheckAdapter>> checks_;
+  bool ended_ = false;
+  int result_ = -1;
+  bool dispatching_ = true;
+  afx::HICON icon_;
+  bool iconPending_ = false;  // SetIcon came before the first paint
+  bool iconNow_ = false;      // painted: icons apply at once
 };
 
 }  // namespace zorvane::qt

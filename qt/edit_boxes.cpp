@@ -59,7 +59,7 @@ bool FitsEditLimit(QStringView plain, int replaced, QStringView insert) {
 }
 
 EditBox::EditBox(QWidget* parent, bool upperCase, bool readOnly)
-    : QPlainTextEdit(parent), m_upperCase(upperCase) {
+    : QPlainTextEdit(parent), upperCase_(upperCase) {
   setTabChangesFocus(true);
   setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
   setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -80,8 +80,8 @@ void EditBox::keyPressEvent(QKeyEvent* event) {
     if (event->modifiers() & Qt::ControlModifier) {
       InsertTyped(QStringLiteral("\n"));
       event->accept();
-    } else if (m_pressDefault) {
-      m_pressDefault();
+    } else if (pressDefault_) {
+      pressDefault_();
       event->accept();
     } else {
       event->ignore();
@@ -133,7 +133,7 @@ void EditBox::inputMethodEvent(QInputMethodEvent* event) {
   if (!fits) Beep();
   QInputMethodEvent changed(event->preeditString(), event->attributes());
   if (fits) {
-    changed.setCommitString(m_upperCase ? commit.toUpper() : commit, event->replacementStart(),
+    changed.setCommitString(upperCase_ ? commit.toUpper() : commit, event->replacementStart(),
                             event->replacementLength());
   }
   QPlainTextEdit::inputMethodEvent(&changed);
@@ -151,7 +151,7 @@ int EditBox::SelectedLength() const {
 // would pass the limit is refused whole.
 void EditBox::InsertTyped(QString text) {
   if (text.isEmpty()) return;
-  if (m_upperCase) text = text.toUpper();
+  if (upperCase_) text = text.toUpper();
   if (!FitsEditLimit(toPlainText(), SelectedLength(), text)) {
     Beep();
     return;
@@ -160,63 +160,63 @@ void EditBox::InsertTyped(QString text) {
   // insertion joins the step before only when that was typing that ended here.
   QTextCursor cursor = textCursor();
   const TypingRun here{document()->availableUndoSteps(), cursor.position()};
-  if (!cursor.hasSelection() && here == m_typingRun) {
+  if (!cursor.hasSelection() && here == typingRun_) {
     cursor.joinPreviousEditBlock();
   } else {
     cursor.beginEditBlock();
   }
   cursor.insertText(text);
   cursor.endEditBlock();
-  m_typingRun = {document()->availableUndoSteps(), cursor.position()};
+  typingRun_ = {document()->availableUndoSteps(), cursor.position()};
   setTextCursor(cursor);
   ensureCursorVisible();
 }
 
-QtEditControl::QtEditControl(QPlainTextEdit& edit) : m_edit(edit) {
-  m_documentChanged = QObject::connect(edit.document(), &QTextDocument::contentsChanged, &edit,
-                                       [this] { m_textValid = false; });
+QtEditControl::QtEditControl(QPlainTextEdit& edit) : edit_(edit) {
+  documentChanged_ = QObject::connect(edit.document(), &QTextDocument::contentsChanged, &edit,
+                                      [this] { textValid_ = false; });
 }
 
 QtEditControl::~QtEditControl() {
-  QObject::disconnect(m_documentChanged);
+  QObject::disconnect(documentChanged_);
 }
 
 void QtEditControl::SetFocus() {
-  m_edit.setFocus(Qt::OtherFocusReason);
+  edit_.setFocus(Qt::OtherFocusReason);
 }
 
 void QtEditControl::GetSel(int& start, int& end) const {
-  const QTextCursor cursor = m_edit.textCursor();
-  const QString plain = m_edit.toPlainText();
+  const QTextCursor cursor = edit_.textCursor();
+  const QString plain = edit_.toPlainText();
   start = ToWindowPosition(plain, cursor.selectionStart());
   end = ToWindowPosition(plain, cursor.selectionEnd());
 }
 
 std::string QtEditControl::GetWindowText() const {
-  if (!m_textValid) {
-    m_text = ToWindowText(m_edit.toPlainText());
-    m_textValid = true;
+  if (!textValid_) {
+    text_ = ToWindowText(edit_.toPlainText());
+    textValid_ = true;
   }
-  return m_text;
+  return text_;
 }
 
 // A text that is the old one with something in front, as when EXE puts a new
 // entry on top of the log, only has that part inserted at the start: the cost
 // stays that of the new entry however long the log has grown.
 void QtEditControl::SetWindowText(std::string_view text) {
-  QTextCursor cursor(m_edit.document());
-  if (m_textValid && !m_text.empty() && text.size() > m_text.size() && text.ends_with(m_text)) {
-    const std::string_view head = text.substr(0, text.size() - m_text.size());
-    std::string newText = ToWindowText(FromWindowText(head)) + m_text;
+  QTextCursor cursor(edit_.document());
+  if (textValid_ && !text_.empty() && text.size() > text_.size() && text.ends_with(text_)) {
+    const std::string_view head = text.substr(0, text.size() - text_.size());
+    std::string newText = ToWindowText(FromWindowText(head)) + text_;
     cursor.insertText(FromWindowText(head));
-    m_edit.document()->clearUndoRedoStacks();  // as after any SetWindowText
-    m_text = std::move(newText);
-    m_textValid = true;
+    edit_.document()->clearUndoRedoStacks();  // as after any SetWindowText
+    text_ = std::move(newText);
+    textValid_ = true;
   } else {
-    m_edit.setPlainText(FromWindowText(text));
+    edit_.setPlainText(FromWindowText(text));
   }
   cursor.setPosition(0);
-  m_edit.setTextCursor(cursor);
+  edit_.setTextCursor(cursor);
 }
 
 bool QtEditControl::ReplaceText(std::string_view text) {
@@ -227,7 +227,7 @@ bool QtEditControl::ReplaceText(std::string_view text) {
   }
   // Only the part that differs is replaced, as one step of the box's undo, so
   // that Ctrl+Z takes back a command's edit as it takes back typing.
-  const QString plain = m_edit.toPlainText();
+  const QString plain = edit_.toPlainText();
   qsizetype head = 0;
   while (head < plain.size() && head < wanted.size() && plain[head] == wanted[head])
     ++head;
@@ -235,7 +235,7 @@ bool QtEditControl::ReplaceText(std::string_view text) {
   while (tail < plain.size() - head && tail < wanted.size() - head &&
          plain[plain.size() - 1 - tail] == wanted[wanted.size() - 1 - tail])
     ++tail;
-  QTextCursor cursor(m_edit.document());
+  QTextCursor cursor(edit_.document());
   if (head + tail < plain.size() || head + tail < wanted.size()) {
     cursor.beginEditBlock();
     cursor.setPosition(int(head));
@@ -244,30 +244,30 @@ bool QtEditControl::ReplaceText(std::string_view text) {
     cursor.endEditBlock();
   }
   cursor.setPosition(0);
-  m_edit.setTextCursor(cursor);
+  edit_.setTextCursor(cursor);
   return true;
 }
 
 void QtEditControl::SetSel(int start, int end) {
-  QTextCursor cursor = m_edit.textCursor();
+  QTextCursor cursor = edit_.textCursor();
   if (start == -1) {
     cursor.clearSelection();
   } else {
-    const QString plain = m_edit.toPlainText();
+    const QString plain = edit_.toPlainText();
     const int length = WindowLength(plain);
     const int last = (end < 0 || end > length) ? length : end;
     cursor.setPosition(FromWindowPosition(plain, std::min(start, length)));
     cursor.setPosition(FromWindowPosition(plain, last), QTextCursor::KeepAnchor);
   }
-  m_edit.setTextCursor(cursor);
+  edit_.setTextCursor(cursor);
 }
 
 void QtEditControl::ScrollCaret() {
-  m_edit.ensureCursorVisible();
+  edit_.ensureCursorVisible();
 }
 
 void QtEditControl::AnnounceInsertion(std::string_view text) {
-  QAccessibleTextInsertEvent event(&m_edit, 0, FromWindowText(text));
+  QAccessibleTextInsertEvent event(&edit_, 0, FromWindowText(text));
   g_accessibilitySink(&event);
 }
 

@@ -39,7 +39,7 @@ class EditBox : public QPlainTextEdit {
 
   // What Enter does in a box that takes no line breaks: press the default button.
   void SetPressDefault(std::function<void()> pressDefault) {
-    m_pressDefault = std::move(pressDefault);
+    pressDefault_ = std::move(pressDefault);
   }
 
  protected:
@@ -59,9 +59,9 @@ class EditBox : public QPlainTextEdit {
     friend bool operator==(const TypingRun&, const TypingRun&) = default;
   };
 
-  bool m_upperCase;
-  TypingRun m_typingRun;
-  std::function<void()> m_pressDefault;
+  bool upperCase_;
+  TypingRun typingRun_;
+  std::function<void()> pressDefault_;
 };
 
 // The window's view of an edit box: CR LF line breaks and byte positions.
@@ -82,13 +82,13 @@ class QtEditControl : public afx::EditControl {
   void AnnounceInsertion(std::string_view text) override;
 
  private:
-  QPlainTextEdit& m_edit;
+  QPlainTextEdit& edit_;
   // The window text of the box as last read or written, while the document has
   // not changed since: the log is read and rewritten on every EXE, and neither
   // may cost more as it grows.
-  mutable std::string m_text;
-  mutable bool m_textValid = false;
-  QMetaObject::Connection m_documentChanged;
+  mutable std::string text_;
+  mutable bool textValid_ = false;
+  QMetaObject::Connection documentChanged_;
 };
 
 }  // namespace zorvane::qt

@@ -18,9 +18,9 @@ void FirstPaintProbe::InstallIfRequested() {
 }
 
 bool FirstPaintProbe::eventFilter(QObject* watched, QEvent* event) {
-  if (!m_reported && event->type() == QEvent::Paint && watched->isWidgetType() &&
+  if (!reported_ && event->type() == QEvent::Paint && watched->isWidgetType() &&
       static_cast<QWidget*>(watched)->isWindow()) {
-    m_reported = true;
+    reported_ = true;
     // The backing store reaches the screen when this paint has finished; report
     // from the next turn of the event loop.
     QTimer::singleShot(0, this, [this] {

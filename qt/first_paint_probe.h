@@ -18,7 +18,7 @@ class FirstPaintProbe : public QObject {
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
-  bool m_reported = false;
+  bool reported_ = false;
 };
 
 }  // namespace zorvane::qt

@@ -11,7 +11,7 @@ bool HeldKeyFilter::eventFilter(QObject* watched, QEvent* event) {
   }
   const auto* key = static_cast<QKeyEvent*>(event);
   QWidget* window = static_cast<QWidget*>(watched)->window();
-  Held& held = m_keys[key->key()];
+  Held& held = keys_[key->key()];
   if (type == QEvent::KeyRelease) {
     held.releasedAt = key->timestamp();
     return false;

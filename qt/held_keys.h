@@ -24,7 +24,7 @@ class HeldKeyFilter : public QObject {
     QPointer<QWidget> window;         // where it went down
     quint64 releasedAt = ~quint64{};  // time stamp of its last release
   };
-  std::map<int, Held> m_keys;
+  std::map<int, Held> keys_;
 };
 
 }  // namespace zorvane::qt

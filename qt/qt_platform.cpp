@@ -11,27 +11,27 @@ namespace zorvane::qt {
 
 QtPlatform::QtPlatform() {
   if (QCoreApplication* application = QCoreApplication::instance()) {
-    application->installEventFilter(&m_heldKeys);
+    application->installEventFilter(&heldKeys_);
   }
 }
 
 QtPlatform::~QtPlatform() {
   if (QCoreApplication* application = QCoreApplication::instance()) {
-    application->removeEventFilter(&m_heldKeys);
+    application->removeEventFilter(&heldKeys_);
   }
 }
 
 int QtPlatform::RunModalDialog(afx::CDialog& dialog) {
   const res::DialogTemplate* dialogTemplate = res::FindDialogTemplate(dialog.GetTemplateId());
   if (!dialogTemplate) return -1;
-  QWidget* owner = m_open.empty() ? nullptr : m_open.back()->Widget();
+  QWidget* owner = open_.empty() ? nullptr : open_.back()->Widget();
   DialogWindow window(*this, dialog, *dialogTemplate, owner);
-  m_open.push_back(&window);
+  open_.push_back(&window);
   dialog.AttachSite(&window);
   if (dialog.OnInitDialog()) window.FocusFirstTabStop();
   const int result = window.Exec();
   dialog.AttachSite(nullptr);
-  m_open.pop_back();
+  open_.pop_back();
   if (owner) owner->activateWindow();  // the keyboard goes back to the owner
   return result;
 }
@@ -65,7 +65,7 @@ QIcon QtPlatform::Icon(afx::HICON icon) const {
 }
 
 QDialog* QtPlatform::TopDialog() const {
-  return m_open.empty() ? nullptr : m_open.back()->Widget();
+  return open_.empty() ? nullptr : open_.back()->Widget();
 }
 
 }  // namespace zorvane::qt

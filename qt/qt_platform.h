@@ -28,8 +28,8 @@ class QtPlatform : public afx::Platform {
   QDialog* TopDialog() const;
 
  private:
-  std::vector<DialogWindow*> m_open;
-  HeldKeyFilter m_heldKeys;
+  std::vector<DialogWindow*> open_;
+  HeldKeyFilter heldKeys_;
 };
 
 }  // namespace zorvane::qt
