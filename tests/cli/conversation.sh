@@ -4,6 +4,8 @@
 # Usage: conversation.sh <zorvane-cli>
 set -euo pipefail
 coproc calc { "$1"; }
+# Bash unsets calc_PID once the coprocess has ended and been reaped: keep it.
+pid=$calc_PID
 for exchange in "1+2 3" "2^10 1024" "1/0 error"; do
   read -r line expected <<<"$exchange"
   echo "$line" >&"${calc[1]}"
@@ -11,5 +13,5 @@ for exchange in "1+2 3" "2^10 1024" "1/0 error"; do
   [[ "$answer" == "$expected" ]] || { echo "$line gave $answer, expected $expected"; exit 1; }
 done
 exec {calc[1]}>&-
-wait "$calc_PID" && status=0 || status=$?
+wait "$pid" && status=0 || status=$?
 [[ $status == 1 ]] || { echo "exit status $status, expected 1"; exit 1; }
