@@ -10,12 +10,13 @@ namespace {
 
 constexpr std::string_view kCodeStart = "F[";
 
-}  // namespace
-
+// The name a code such as "F[11]" stands for, or "" for any other text.
 std::string_view FunctionName(std::string_view code) {
   const Function* function = FunctionWithCode(code);
   return function != nullptr ? function->name : std::string_view();
 }
+
+}  // namespace
 
 std::string TraceLine(std::string_view stage, std::string_view text) {
   std::string line(stage);

@@ -5,10 +5,6 @@
 
 namespace zorvane::cli {
 
-// The function name that a code "F[11]" to "F[20]" of the working text stands
-// for, or "" for any other text.
-std::string_view FunctionName(std::string_view code);
-
 // One line of --trace output: the stage padded to ten characters, the working
 // text, and after it the name of each function code the text holds, as in
 // "syntax     (2*(1+F[11]30))   F[11]=SIN".
