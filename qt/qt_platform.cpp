@@ -2,6 +2,8 @@
 
 #include <QCoreApplication>
 #include <QFile>
+#include <QImageReader>
+#include <QPixmap>
 
 #include "dialog_window.h"
 #include "help_window.h"
@@ -56,8 +58,12 @@ QIcon QtPlatform::Icon(afx::HICON icon) const {
   // 2; the larger one is for the desktop's icon theme only.
   static const QIcon appIcon = [] {
     QIcon result;
+    // Read as PNG without looking at the contents: that would load every image
+    // format plugin to ask it about the file's first bytes.
     for (int size : {16, 32, 48, 64, 128}) {
-      result.addFile(QStringLiteral(":/icons/%1.png").arg(size), QSize(size, size));
+      QImageReader reader(QStringLiteral(":/icons/%1.png").arg(size), "png");
+      reader.setAutoDetectImageFormat(false);
+      result.addPixmap(QPixmap::fromImage(reader.read()));
     }
     return result;
   }();
