@@ -23,13 +23,13 @@ send() {
   printf 'the screen:\n%s\nexpected it to end with:\n%s\n' "$(pane capture-pane -p)" "$want"
   exit 1
 }
-# Starts a session in a new pane with XDG_STATE_HOME=$1; the pane shows the
-# exit status when the session ends, and goes within two minutes even if this
-# script is killed.
+# Starts a session in a new pane in the scratch folder with XDG_STATE_HOME=$1;
+# the pane shows the exit status when the session ends, and goes within two
+# minutes even if this script is killed.
 start() {
   pane kill-server 2>/dev/null || true
   session=$((session + 1))
-  pane new-session -d -x 60 -y 20 \
+  pane new-session -d -c "$work" -x 60 -y 20 \
     "env XDG_STATE_HOME='$1' timeout --foreground 60 '$cli'; echo \"exit \$?\"; sleep 60"
   send '>'
 }
