@@ -18,7 +18,7 @@
 
 #include "fuzz/check.h"
 #include "resources/dialogs/resource_ids.h"
-#include "tests/fake_platform/main_window.h"
+#include "tests/fake_platform/fake_platform.h"
 #include "window/keypad.h"
 
 namespace {

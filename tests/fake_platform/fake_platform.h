@@ -1,30 +1,29 @@
 #pragma once
 
 // A platform without a display: edit boxes and check boxes are plain values, the
-// focus is a control id, and every window operation is recorded. A test drives a
-// dialog with a script that runs while the dialog is "modal".
+// focus is a control id, and every window operation is recorded. A test plays the
+// user of a dialog with a script that runs while the dialog is "modal".
 
 #include <functional>
 #include <map>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "resources/dialogs/dialog_template.h"
-#include "window/afx.h"
+#include "window/main_dlg.h"
 
 namespace zorvane::test {
 
-class FakeSite;
-
 class FakeEdit : public afx::EditControl {
  public:
-  FakeEdit(FakeSite& site, int id) : m_site(site), m_id(id) {}
+  FakeEdit(int& focused, int id) : m_focused(focused), m_id(id) {}
 
-  void SetFocus() override;
+  void SetFocus() override { m_focused = m_id; }
   void GetSel(int& start, int& end) const override;
   std::string GetWindowText() const override { return text; }
-  void SetWindowText(std::string_view newText) override;
+  void SetWindowText(std::string_view newText) override { Set(newText, 0, 0); }
   bool ReplaceText(std::string_view newText) override;
   void SetSel(int start, int end) override;
   void ScrollCaret() override { ++scrolls; }
@@ -33,8 +32,6 @@ class FakeEdit : public afx::EditControl {
   // What the user does: put text in and select start..end (the caret at end).
   void Set(std::string_view newText, int start, int end);
   void Set(std::string_view newText, int caret) { Set(newText, caret, caret); }
-  int Caret() const { return active; }
-  bool HasSelection() const { return anchor != active; }
 
   std::string text;
   int anchor = 0;  // where the selection started
@@ -46,7 +43,7 @@ class FakeEdit : public afx::EditControl {
   std::vector<std::string> announced;
 
  private:
-  FakeSite& m_site;
+  int& m_focused;
   int m_id;
 };
 
@@ -60,8 +57,8 @@ class FakeSite : public afx::DialogSite {
  public:
   FakeSite(afx::CDialog& dialog, const res::DialogTemplate& dialogTemplate);
 
-  afx::EditControl* GetEditControl(int id) override;
-  afx::CheckControl* GetCheckControl(int id) override;
+  afx::EditControl* GetEditControl(int id) override { return Find(m_edits, id); }
+  afx::CheckControl* GetCheckControl(int id) override { return Find(m_checks, id); }
   void SetIcon(afx::HICON icon, bool bigIcon) override { icons.push_back({icon, bigIcon}); }
   void SetFont(int controlId, afx::StockFont) override { fonts.push_back(controlId); }
   void SetWindowPos(afx::InsertAfter where) override { windowOrder.push_back(where); }
@@ -69,11 +66,12 @@ class FakeSite : public afx::DialogSite {
     if (!result) result = code;
   }
 
-  // A mouse click on a button or check box: an automatic check box toggles its
-  // mark first, then the command goes through the dialog's message map.
+  // A mouse click on a button or check box: a check box (every one in these
+  // templates toggles itself) changes its mark first, then the command goes
+  // through the dialog's message map.
   void Click(int id);
   // Escape or the close box.
-  void Cancel() { m_dialog.OnCmdMsg(2, afx::BN_CLICKED); }
+  void Cancel() { Command(2); }
   // A command that is no control's click, such as a keyboard shortcut's.
   bool Command(int id) { return m_dialog.OnCmdMsg(id, afx::BN_CLICKED); }
 
@@ -88,8 +86,13 @@ class FakeSite : public afx::DialogSite {
   std::optional<int> result;
 
  private:
+  template <class Control>
+  static Control* Find(std::map<int, Control>& controls, int id) {
+    auto it = controls.find(id);
+    return it == controls.end() ? nullptr : &it->second;
+  }
+
   afx::CDialog& m_dialog;
-  const res::DialogTemplate& m_template;
   std::map<int, FakeEdit> m_edits;
   std::map<int, FakeCheck> m_checks;
 };
@@ -112,5 +115,22 @@ class FakePlatform : public afx::Platform {
  private:
   int m_open = 0;
 };
+
+// Opens the main window on `platform` and runs `script` as its user; the window
+// is then closed with Escape. Returns DoModal's result.
+inline int RunMainWindow(FakePlatform& platform,
+                         const std::function<void(FakeSite&, window::CMainDlg&)>& script) {
+  window::CMainDlg dlg(platform);
+  platform.scripts[102] = [&](FakeSite& site) {
+    script(site, dlg);
+    site.Cancel();
+  };
+  return dlg.DoModal();
+}
+
+inline int RunMainWindow(const std::function<void(FakeSite&, window::CMainDlg&)>& script) {
+  FakePlatform platform;
+  return RunMainWindow(platform, script);
+}
 
 }  // namespace zorvane::test
