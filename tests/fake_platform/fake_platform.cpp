@@ -4,11 +4,6 @@
 
 namespace zorvane::test {
 
-void FakeEdit::GetSel(int& start, int& end) const {
-  start = std::min(anchor, active);
-  end = std::max(anchor, active);
-}
-
 bool FakeEdit::ReplaceText(std::string_view newText) {
   if (newText.size() > limit) {
     ++beeps;
@@ -29,12 +24,6 @@ void FakeEdit::SetSel(int start, int end) {
   active = std::clamp(end, 0, length);
 }
 
-void FakeEdit::Set(std::string_view newText, int start, int end) {
-  text = newText;
-  anchor = start;
-  active = end;
-}
-
 FakeSite::FakeSite(afx::CDialog& dialog, const res::DialogTemplate& dialogTemplate)
     : m_dialog(dialog) {
   for (const res::DialogControl& control : dialogTemplate.controls) {
@@ -53,26 +42,17 @@ void FakeSite::Click(int id) {
 }
 
 int FakePlatform::RunModalDialog(afx::CDialog& dialog) {
-  const res::DialogTemplate* dialogTemplate = res::FindDialogTemplate(dialog.GetTemplateId());
-  if (!dialogTemplate) return -1;
-  opened.push_back(dialogTemplate->id);
-  openDuring.push_back(m_open);
-  ++m_open;
-  FakeSite site(dialog, *dialogTemplate);
+  const res::DialogTemplate& dialogTemplate = *res::FindDialogTemplate(dialog.GetTemplateId());
+  opened.push_back(dialogTemplate.id);
+  FakeSite site(dialog, dialogTemplate);
   dialog.AttachSite(&site);
-  // A dialog that asks for it gets the focus on its first tab stop.
-  const auto& controls = dialogTemplate->controls;
-  const auto tabStop = std::find_if(controls.begin(), controls.end(), [](const auto& control) {
-    return control.styles & res::kTabStop;
-  });
-  if (dialog.OnInitDialog() && tabStop != controls.end()) site.focused = tabStop->id;
-  if (auto script = scripts.find(dialogTemplate->id); script != scripts.end()) {
+  dialog.OnInitDialog();
+  if (auto script = scripts.find(dialogTemplate.id); script != scripts.end()) {
     script->second(site);
   } else {
-    dialog.OnCmdMsg(1, afx::BN_CLICKED);
+    site.Command(1);
   }
   dialog.AttachSite(nullptr);
-  --m_open;
   return site.result.value_or(-1);
 }
 

@@ -4,6 +4,7 @@
 // focus is a control id, and every window operation is recorded. A test plays the
 // user of a dialog with a script that runs while the dialog is "modal".
 
+#include <algorithm>
 #include <functional>
 #include <map>
 #include <optional>
@@ -21,7 +22,10 @@ class FakeEdit : public afx::EditControl {
   FakeEdit(int& focused, int id) : m_focused(focused), m_id(id) {}
 
   void SetFocus() override { m_focused = m_id; }
-  void GetSel(int& start, int& end) const override;
+  void GetSel(int& start, int& end) const override {
+    start = std::min(anchor, active);
+    end = std::max(anchor, active);
+  }
   std::string GetWindowText() const override { return text; }
   void SetWindowText(std::string_view newText) override { Set(newText, 0, 0); }
   bool ReplaceText(std::string_view newText) override;
@@ -30,7 +34,11 @@ class FakeEdit : public afx::EditControl {
   void AnnounceInsertion(std::string_view entry) override { announced.emplace_back(entry); }
 
   // What the user does: put text in and select start..end (the caret at end).
-  void Set(std::string_view newText, int start, int end);
+  void Set(std::string_view newText, int start, int end) {
+    text = newText;
+    anchor = start;
+    active = end;
+  }
   void Set(std::string_view newText, int caret) { Set(newText, caret, caret); }
 
   std::string text;
@@ -62,22 +70,17 @@ class FakeSite : public afx::DialogSite {
   void SetIcon(afx::HICON icon, bool bigIcon) override { icons.push_back({icon, bigIcon}); }
   void SetFont(int controlId, afx::StockFont) override { fonts.push_back(controlId); }
   void SetWindowPos(afx::InsertAfter where) override { windowOrder.push_back(where); }
-  void EndDialog(int code) override {
-    if (!result) result = code;
-  }
+  void EndDialog(int code) override { result = code; }
 
   // A mouse click on a button or check box: a check box (every one in these
   // templates toggles itself) changes its mark first, then the command goes
   // through the dialog's message map.
   void Click(int id);
-  // Escape or the close box.
-  void Cancel() { Command(2); }
-  // A command that is no control's click, such as a keyboard shortcut's.
+  // A command that is no control's click: a keyboard shortcut's, or 2 for Escape.
   bool Command(int id) { return m_dialog.OnCmdMsg(id, afx::BN_CLICKED); }
 
   FakeEdit& Input() { return m_edits.at(1001); }
   FakeEdit& Output() { return m_edits.at(1002); }
-  FakeCheck& Check(int id) { return m_checks.at(id); }
 
   int focused = 0;  // id of the control with the keyboard focus
   std::vector<std::pair<afx::HICON, bool>> icons;
@@ -103,27 +106,23 @@ class FakePlatform : public afx::Platform {
 
   int RunModalDialog(afx::CDialog& dialog) override;
   afx::HICON LoadIcon(int resourceId) override { return afx::HICON{resourceId}; }
-  void WinHelp() override { helpOpenDuring.push_back(m_open); }
+  void WinHelp() override { ++helpShown; }
 
   // The script that plays the user of a dialog template. Without one a dialog is
   // closed with OK as soon as it opens.
   std::map<int, Script> scripts;
-  std::vector<int> opened;          // template ids, in the order the dialogs opened
-  std::vector<int> openDuring;      // how many dialogs were open when each one opened
-  std::vector<int> helpOpenDuring;  // the same for each showing of the help
-
- private:
-  int m_open = 0;
+  std::vector<int> opened;  // template ids, in the order the dialogs opened
+  int helpShown = 0;
 };
 
 // Opens the main window on `platform` and runs `script` as its user; the window
-// is then closed with Escape. Returns DoModal's result.
+// is then closed with Escape (command 2). Returns DoModal's result.
 inline int RunMainWindow(FakePlatform& platform,
                          const std::function<void(FakeSite&, window::CMainDlg&)>& script) {
   window::CMainDlg dlg(platform);
   platform.scripts[102] = [&](FakeSite& site) {
     script(site, dlg);
-    site.Cancel();
+    site.Command(2);
   };
   return dlg.DoModal();
 }
