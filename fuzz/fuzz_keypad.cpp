@@ -28,8 +28,8 @@ int Length(std::string_view text) {
 }
 
 void CheckSelection(const FakeEdit& box) {
-  Check(box.placedOutside == 0 && 0 <= box.anchor && box.anchor <= Length(box.text) &&
-            0 <= box.active && box.active <= Length(box.text),
+  Check(0 <= box.anchor && box.anchor <= Length(box.text) && 0 <= box.active &&
+            box.active <= Length(box.text),
         "every selection lies within its text", box.text);
 }
 
@@ -73,8 +73,8 @@ void Run(test::FakeSite& site, const std::uint8_t* data, std::size_t size) {
   const int buttonCount = static_cast<int>(buttons.size());
   std::size_t at = 0;
   auto next = [&]() -> int { return at < size ? data[at++] : 0; };
-  FakeEdit& input = site.Input();
-  FakeEdit& output = site.Output();
+  FakeEdit& input = site.input;
+  FakeEdit& output = site.output;
 
   while (at < size && !site.result) {
     const int op = next() % (buttonCount + 4);

@@ -1,7 +1,5 @@
 #include "tests/fake_platform/fake_platform.h"
 
-#include <algorithm>
-
 namespace zorvane::test {
 
 bool FakeEdit::ReplaceText(std::string_view newText) {
@@ -14,21 +12,17 @@ bool FakeEdit::ReplaceText(std::string_view newText) {
 }
 
 void FakeEdit::SetSel(int start, int end) {
-  const int length = static_cast<int>(text.size());
   if (start == -1) {  // no selection; the caret stays
     anchor = active;
     return;
   }
-  if (start < 0 || start > length || end < 0 || end > length) ++placedOutside;
-  anchor = std::clamp(start, 0, length);
-  active = std::clamp(end, 0, length);
+  anchor = start;
+  active = end;
 }
 
 FakeSite::FakeSite(afx::CDialog& dialog, const res::DialogTemplate& dialogTemplate)
     : m_dialog(dialog) {
   for (const res::DialogControl& control : dialogTemplate.controls) {
-    if (control.kind == res::ControlKind::Edit)
-      m_edits.try_emplace(control.id, focused, control.id);
     if (control.kind == res::ControlKind::CheckBox) m_checks.try_emplace(control.id);
   }
 }

@@ -42,10 +42,9 @@ class FakeEdit : public afx::EditControl {
   void Set(std::string_view newText, int caret) { Set(newText, caret, caret); }
 
   std::string text;
-  int anchor = 0;  // where the selection started
+  int anchor = 0;  // where the selection started; both as last asked, even outside the text
   int active = 0;  // the caret
   int scrolls = 0;
-  int placedOutside = 0;      // SetSel calls that asked for a position outside the text
   std::size_t limit = 32767;  // the most an edit of the user's may fill
   int beeps = 0;              // edits refused for passing it
   std::vector<std::string> announced;
@@ -65,9 +64,13 @@ class FakeSite : public afx::DialogSite {
  public:
   FakeSite(afx::CDialog& dialog, const res::DialogTemplate& dialogTemplate);
 
-  afx::EditControl* GetEditControl(int id) override { return Find(m_edits, id); }
-  afx::CheckControl* GetCheckControl(int id) override { return Find(m_checks, id); }
-  void SetIcon(afx::HICON icon, bool bigIcon) override { icons.push_back({icon, bigIcon}); }
+  afx::EditControl* GetEditControl(int id) override {
+    return id == 1001 ? &input : id == 1002 ? &output : nullptr;
+  }
+  afx::CheckControl* GetCheckControl(int id) override {
+    return m_checks.contains(id) ? &m_checks.at(id) : nullptr;
+  }
+  void SetIcon(afx::HICON icon, bool big) override { icons.push_back({icon.resourceId, big}); }
   void SetFont(int controlId, afx::StockFont) override { fonts.push_back(controlId); }
   void SetWindowPos(afx::InsertAfter where) override { windowOrder.push_back(where); }
   void EndDialog(int code) override { result = code; }
@@ -79,38 +82,28 @@ class FakeSite : public afx::DialogSite {
   // A command that is no control's click: a keyboard shortcut's, or 2 for Escape.
   bool Command(int id) { return m_dialog.OnCmdMsg(id, afx::BN_CLICKED); }
 
-  FakeEdit& Input() { return m_edits.at(1001); }
-  FakeEdit& Output() { return m_edits.at(1002); }
-
-  int focused = 0;  // id of the control with the keyboard focus
-  std::vector<std::pair<afx::HICON, bool>> icons;
+  int focused = 0;                // id of the control with the keyboard focus
+  FakeEdit input{focused, 1001};  // the main window's two edit boxes
+  FakeEdit output{focused, 1002};
+  std::vector<std::pair<int, bool>> icons;  // resource id, and whether the big one
   std::vector<int> fonts;
   std::vector<afx::InsertAfter> windowOrder;
   std::optional<int> result;
 
  private:
-  template <class Control>
-  static Control* Find(std::map<int, Control>& controls, int id) {
-    auto it = controls.find(id);
-    return it == controls.end() ? nullptr : &it->second;
-  }
-
   afx::CDialog& m_dialog;
-  std::map<int, FakeEdit> m_edits;
   std::map<int, FakeCheck> m_checks;
 };
 
 class FakePlatform : public afx::Platform {
  public:
-  using Script = std::function<void(FakeSite&)>;
-
   int RunModalDialog(afx::CDialog& dialog) override;
   afx::HICON LoadIcon(int resourceId) override { return afx::HICON{resourceId}; }
   void WinHelp() override { ++helpShown; }
 
   // The script that plays the user of a dialog template. Without one a dialog is
   // closed with OK as soon as it opens.
-  std::map<int, Script> scripts;
+  std::map<int, std::function<void(FakeSite&)>> scripts;
   std::vector<int> opened;  // template ids, in the order the dialogs opened
   int helpShown = 0;
 };
