@@ -39,11 +39,11 @@ class FakeEdit : public afx::EditControl {
     anchor = start;
     active = end;
   }
-  void Set(std::string_view newText, int caret) { Set(newText, caret, caret); }
 
   std::string text;
   int anchor = 0;  // where the selection started; both as last asked, even outside the text
   int active = 0;  // the caret
+  std::pair<int, int> Selection() const { return {anchor, active}; }
   int scrolls = 0;
   std::size_t limit = 32767;  // the most an edit of the user's may fill
   int beeps = 0;              // edits refused for passing it
@@ -75,9 +75,8 @@ class FakeSite : public afx::DialogSite {
   void SetWindowPos(afx::InsertAfter where) override { windowOrder.push_back(where); }
   void EndDialog(int code) override { result = code; }
 
-  // A mouse click on a button or check box: a check box (every one in these
-  // templates toggles itself) changes its mark first, then the command goes
-  // through the dialog's message map.
+  // A click: a check box (each one here toggles itself) changes its mark, then
+  // the command goes through the dialog's message map.
   void Click(int id);
   // A command that is no control's click: a keyboard shortcut's, or 2 for Escape.
   bool Command(int id) { return m_dialog.OnCmdMsg(id, afx::BN_CLICKED); }

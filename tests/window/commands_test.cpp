@@ -1,12 +1,12 @@
-// The main window's commands on the fake platform: start-up, the check boxes,
-// the buttons beside the keypad, the keypad, EXE and function mode. The results
-// of an evaluation are the engine's; here, that the window hands it the boxes,
-// the options and the stored formula, and shows what comes back. That every
-// click leaves the focus in the Input Box is fuzz_keypad's invariant, checked
-// over its corpus in every test run.
+// The main window's commands on the fake platform. Results are the engine's;
+// here, that the window hands it the boxes, the options and the formula, and
+// shows what comes back. That every click leaves the focus in the Input Box is
+// fuzz_keypad's invariant, checked over its corpus in every test run.
 #include <gtest/gtest.h>
 
+#include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "tests/fake_platform/fake_platform.h"
@@ -23,14 +23,12 @@ using afx::InsertAfter;
 TEST(MainWindow, StartStateAndAboutBox) {
   FakePlatform platform;
   const int result = RunMainWindow(platform, [](FakeSite& w, window::CMainDlg& dlg) {
-    EXPECT_EQ(w.input.text, "");
-    EXPECT_EQ(w.output.text, "");
-    EXPECT_EQ(dlg.Formula(), "");
+    EXPECT_EQ(w.output.text, "");  // not the function-mode state, which is set afterwards
     EXPECT_EQ(dlg.FormulaState(), "a");
     EXPECT_EQ(w.icons, (std::vector<std::pair<int, bool>>{{128, true}, {128, false}}));
     EXPECT_EQ(w.fonts, (std::vector{1001, 1002}));
     EXPECT_FALSE(w.Command(57670));
-    w.input.Set("12", 1);
+    w.input.Set("12", 1, 1);
     w.Click(1008);
     EXPECT_EQ(w.input.text, "12");
     EXPECT_FALSE(w.result.has_value());
@@ -48,8 +46,7 @@ TEST(MainWindow, CheckBoxesAndClearButtons) {
     for (int id : {1007, 1009, 1051, 1012, 1012})
       w.Click(id);
     EXPECT_EQ(w.input.text, "1+2");
-    EXPECT_EQ(w.input.anchor, 1);
-    EXPECT_EQ(w.input.active, 2);
+    EXPECT_EQ(w.input.Selection(), std::pair(1, 2));
     EXPECT_EQ(w.windowOrder,
               (std::vector{InsertAfter::TopMost, InsertAfter::Bottom, InsertAfter::Top}));
 
@@ -57,7 +54,7 @@ TEST(MainWindow, CheckBoxesAndClearButtons) {
     w.Click(1010);
     EXPECT_EQ(w.input.text, "");
     EXPECT_EQ(w.output.text, "1+2\r\n=3");
-    w.input.Set("4", 1);
+    w.input.Set("4", 1, 1);
     w.Click(1027);
     EXPECT_EQ(w.output.text, "");
     EXPECT_EQ(w.input.text, "4");
@@ -69,27 +66,26 @@ TEST(MainWindow, Paste) {
   struct Row {
     const char* log;
     int start, end;
-    const char* expected;
-    int caret;
+    std::string expected;       // the caret after it
     std::size_t limit = 32767;  // the most the Input Box takes
     int beeps = 0;
   };
   const Row rows[] = {
-      {"1+2.5\r\n=3.5", 8, 11, "3.5", 3},
-      {"1+2.5\r\n=3.5", 3, 3, "x", 1},          // nothing selected: the input stays
-      {"1+2.5\r\n=3.5", 2, 9, "2.5\r\n=3", 7},  // across a line break
-      {"123456789", 0, 8, "12345678", 8, 8},    // as much as the Input Box takes
-      {"123456789", 0, 9, "x", 1, 8, 1},        // more: refused whole, with a beep
+      {"1+2.5\r\n=3.5", 8, 11, "3.5"},
+      {"1+2.5\r\n=3.5", 3, 3, "x"},          // nothing selected: the input stays
+      {"1+2.5\r\n=3.5", 2, 9, "2.5\r\n=3"},  // across a line break
+      {"123456789", 0, 8, "12345678", 8},    // as much as the Input Box takes
+      {"123456789", 0, 9, "x", 8, 1},        // more: refused whole, with a beep
   };
   for (const Row& row : rows) {
     SCOPED_TRACE(row.expected);
     RunMainWindow([&](FakeSite& w, window::CMainDlg&) {
       w.output.Set(row.log, row.start, row.end);
       w.input.limit = row.limit;
-      w.input.Set("x", 1);
+      w.input.Set("x", 1, 1);
       w.Click(1028);
       EXPECT_EQ(w.input.text, row.expected);
-      EXPECT_EQ(w.input.active, row.caret);
+      EXPECT_EQ(w.input.active, static_cast<int>(row.expected.size()));
       EXPECT_EQ(w.input.beeps, row.beeps);
     });
   }
@@ -106,12 +102,10 @@ TEST(MainWindow, ApplicationRunsTheWindowAndShowsTheHelp) {
     EXPECT_FALSE(w.Command(57671));  // a command nobody has
     w.Command(2);                    // Escape
   };
-  {
-    window::CMainApp app(platform);
-    EXPECT_EQ(afx::AfxWinMain(app), 0);
-  }
+  // A temporary application, gone once AfxWinMain returns: no command may reach it then.
+  EXPECT_EQ(afx::AfxWinMain(*std::make_unique<window::CMainApp>(platform)), 0);
   EXPECT_EQ(platform.opened, (std::vector{102}));
-  EXPECT_EQ(afx::AfxGetApp(), nullptr);  // no command reaches an application that has gone
+  EXPECT_EQ(afx::AfxGetApp(), nullptr);
 }
 
 // A keypad key edits the Input Box at the caret or over the selection, the
@@ -153,8 +147,8 @@ TEST(KeypadCommands, EditTheInputBox) {
       const bool refused = !row.expected;  // then text, caret and selection stay as they were
       EXPECT_EQ(w.input.beeps, refused ? 1 : 0);
       EXPECT_EQ(w.input.text, refused ? row.text : row.expected);
-      EXPECT_EQ(w.input.anchor, refused ? row.start : row.caret);
-      EXPECT_EQ(w.input.active, refused ? row.end : row.caret);
+      EXPECT_EQ(w.input.Selection(),
+                refused ? std::pair(row.start, row.end) : std::pair(row.caret, row.caret));
       EXPECT_EQ(w.input.scrolls, refused ? 0 : 1);
     });
   }
@@ -162,7 +156,8 @@ TEST(KeypadCommands, EditTheInputBox) {
 
 // Types `text` over whatever the Input Box holds and presses EXE.
 void Evaluate(FakeSite& w, const std::string& text) {
-  w.input.Set(text, static_cast<int>(text.size()));
+  const int end = static_cast<int>(text.size());
+  w.input.Set(text, end, end);
   w.Click(1011);  // EXE
 }
 
@@ -172,9 +167,8 @@ TEST(Exe, WritesTheLogAndReadsTheOptions) {
   RunMainWindow([](FakeSite& w, window::CMainDlg&) {
     Evaluate(w, "1+2");
     Evaluate(w, "2*\r\n3");
-    EXPECT_EQ(w.input.anchor, 0);
-    EXPECT_EQ(w.input.active, 5);  // the line break counts two
-    Evaluate(w, " \r\n ");         // nothing to evaluate: no entry, the Input Box emptied
+    EXPECT_EQ(w.input.Selection(), std::pair(0, 5));  // the line break counts two
+    Evaluate(w, " \r\n ");  // nothing to evaluate: no entry, the Input Box emptied
     EXPECT_EQ(w.input.text, "");
     EXPECT_EQ(w.output.text, "2*\r\n3\r\n=6\r\n1+2\r\n=3");
     EXPECT_EQ(w.output.announced, (std::vector<std::string>{"1+2\r\n=3", "2*\r\n3\r\n=6"}));
@@ -182,7 +176,7 @@ TEST(Exe, WritesTheLogAndReadsTheOptions) {
     w.Click(1013);  // SQR
     EXPECT_EQ(w.input.text, "SQR(1+2)");
 
-    w.output.Set("", 0);
+    w.output.Set("", 0, 0);
     w.Click(1007);  // DEG
     Evaluate(w, "SIN30");
     w.Click(1009);  // Fix_E
@@ -196,15 +190,14 @@ TEST(Exe, WritesTheLogAndReadsTheOptions) {
 // F_OUT brings the formula back.
 TEST(FunctionMode, StoreAskForEachVariableAndRecall) {
   RunMainWindow([](FakeSite& w, window::CMainDlg& dlg) {
-    w.input.Set("X0*2+X1", 7);
+    w.input.Set("X0*2+X1", 7, 7);
     w.Click(1032);  // F_IN
     EXPECT_EQ(dlg.FormulaState(), "a,X0*2+X1");
     EXPECT_EQ(w.input.text, "X0*2+X1");
     w.Click(1051);  // F_Mode
     w.Click(1011);  // EXE
     EXPECT_EQ(w.input.text, "X0=");
-    EXPECT_EQ(w.input.anchor, 3);
-    EXPECT_EQ(w.input.active, 3);
+    EXPECT_EQ(w.input.Selection(), std::pair(3, 3));
     EXPECT_EQ(w.output.text, "");
     Evaluate(w, "X0=3");
     Evaluate(w, "X1=4");
@@ -214,8 +207,7 @@ TEST(FunctionMode, StoreAskForEachVariableAndRecall) {
     w.input.scrolls = 0;
     w.Click(1049);  // F_OUT
     EXPECT_EQ(w.input.text, "X0*2+X1");
-    EXPECT_EQ(w.input.anchor, 7);
-    EXPECT_EQ(w.input.active, 7);
+    EXPECT_EQ(w.input.Selection(), std::pair(7, 7));
     EXPECT_EQ(w.input.scrolls, 1);
   });
 }
