@@ -39,11 +39,11 @@ class FakeEdit : public afx::EditControl {
     anchor = start;
     active = end;
   }
+  std::pair<int, int> Selection() const { return {anchor, active}; }
 
   std::string text;
   int anchor = 0;  // where the selection started; both as last asked, even outside the text
   int active = 0;  // the caret
-  std::pair<int, int> Selection() const { return {anchor, active}; }
   int scrolls = 0;
   std::size_t limit = 32767;  // the most an edit of the user's may fill
   int beeps = 0;              // edits refused for passing it

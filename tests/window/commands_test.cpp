@@ -66,7 +66,7 @@ TEST(MainWindow, Paste) {
   struct Row {
     const char* log;
     int start, end;
-    std::string expected;       // the caret after it
+    std::string expected;       // in the Input Box, the caret at its end
     std::size_t limit = 32767;  // the most the Input Box takes
     int beeps = 0;
   };
