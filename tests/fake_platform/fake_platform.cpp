@@ -1,23 +1,6 @@
 #include "tests/fake_platform/fake_platform.h"
 
-#include <algorithm>
-#include <stdexcept>
-
 namespace zorvane::test {
-
-void FakeEdit::SetFocus() {
-  m_site.focused = m_id;
-}
-
-void FakeEdit::GetSel(int& start, int& end) const {
-  start = std::min(anchor, active);
-  end = std::max(anchor, active);
-}
-
-void FakeEdit::SetWindowText(std::string_view newText) {
-  text = newText;
-  anchor = active = 0;
-}
 
 bool FakeEdit::ReplaceText(std::string_view newText) {
   if (newText.size() > limit) {
@@ -29,74 +12,41 @@ bool FakeEdit::ReplaceText(std::string_view newText) {
 }
 
 void FakeEdit::SetSel(int start, int end) {
-  const int length = static_cast<int>(text.size());
-  if (start == -1) {
+  if (start == -1) {  // no selection; the caret stays
     anchor = active;
     return;
   }
-  if (start < 0 || start > length || (end >= 0 && (end < start || end > length))) ++placedOutside;
-  anchor = std::clamp(start, 0, length);
-  active = (end < 0) ? length : std::clamp(end, 0, length);
-}
-
-void FakeEdit::Set(std::string_view newText, int start, int end) {
-  text = newText;
   anchor = start;
   active = end;
 }
 
 FakeSite::FakeSite(afx::CDialog& dialog, const res::DialogTemplate& dialogTemplate)
-    : m_dialog(dialog), m_template(dialogTemplate) {
-  for (const res::DialogControl& control : m_template.controls) {
-    if (control.kind == res::ControlKind::Edit) m_edits.try_emplace(control.id, *this, control.id);
+    : m_dialog(dialog) {
+  for (const res::DialogControl& control : dialogTemplate.controls) {
     if (control.kind == res::ControlKind::CheckBox) m_checks.try_emplace(control.id);
   }
 }
 
-afx::EditControl* FakeSite::GetEditControl(int id) {
-  auto it = m_edits.find(id);
-  return it == m_edits.end() ? nullptr : &it->second;
-}
-
-afx::CheckControl* FakeSite::GetCheckControl(int id) {
-  auto it = m_checks.find(id);
-  return it == m_checks.end() ? nullptr : &it->second;
-}
-
 void FakeSite::Click(int id) {
-  for (const res::DialogControl& control : m_template.controls) {
-    if (control.id != id) continue;
-    if (control.kind == res::ControlKind::CheckBox && (control.styles & res::kAutoCheck)) {
-      FakeCheck& check = m_checks.at(id);
-      check.state = check.state == afx::BST_CHECKED ? afx::BST_UNCHECKED : afx::BST_CHECKED;
-    }
-    m_dialog.OnCmdMsg(id, afx::BN_CLICKED);
-    return;
+  if (auto check = m_checks.find(id); check != m_checks.end()) {
+    int& state = check->second.state;
+    state = state == afx::BST_CHECKED ? afx::BST_UNCHECKED : afx::BST_CHECKED;
   }
-  throw std::invalid_argument("no such control: " + std::to_string(id));
+  m_dialog.OnCmdMsg(id, afx::BN_CLICKED);
 }
 
 int FakePlatform::RunModalDialog(afx::CDialog& dialog) {
-  const res::DialogTemplate* dialogTemplate = res::FindDialogTemplate(dialog.GetTemplateId());
-  if (!dialogTemplate) return -1;
-  opened.push_back(dialogTemplate->id);
-  openDuring.push_back(m_open);
-  ++m_open;
-  FakeSite site(dialog, *dialogTemplate);
+  const res::DialogTemplate& dialogTemplate = *res::FindDialogTemplate(dialog.GetTemplateId());
+  opened.push_back(dialogTemplate.id);
+  FakeSite site(dialog, dialogTemplate);
   dialog.AttachSite(&site);
-  // A dialog that asks for it gets the focus on its first tab stop.
-  const auto& controls = dialogTemplate->controls;
-  const auto tabStop = std::find_if(controls.begin(), controls.end(), [](const auto& control) {
-    return control.styles & res::kTabStop;
-  });
-  if (dialog.OnInitDialog() && tabStop != controls.end()) site.focused = tabStop->id;
-  if (auto script = scripts.find(dialogTemplate->id); script != scripts.end()) {
+  dialog.OnInitDialog();
+  if (auto script = scripts.find(dialogTemplate.id); script != scripts.end()) {
     script->second(site);
   } else {
-    dialog.OnCmdMsg(1, afx::BN_CLICKED);
+    site.Command(1);
   }
   dialog.AttachSite(nullptr);
-  --m_open;
   return site.result.value_or(-1);
 }
 

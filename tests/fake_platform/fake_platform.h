@@ -1,52 +1,56 @@
 #pragma once
 
 // A platform without a display: edit boxes and check boxes are plain values, the
-// focus is a control id, and every window operation is recorded. A test drives a
-// dialog with a script that runs while the dialog is "modal".
+// focus is a control id, and every window operation is recorded. A test plays the
+// user of a dialog with a script that runs while the dialog is "modal".
 
+#include <algorithm>
 #include <functional>
 #include <map>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "resources/dialogs/dialog_template.h"
-#include "window/afx.h"
+#include "window/main_dlg.h"
 
 namespace zorvane::test {
 
-class FakeSite;
-
 class FakeEdit : public afx::EditControl {
  public:
-  FakeEdit(FakeSite& site, int id) : m_site(site), m_id(id) {}
+  FakeEdit(int& focused, int id) : m_focused(focused), m_id(id) {}
 
-  void SetFocus() override;
-  void GetSel(int& start, int& end) const override;
+  void SetFocus() override { m_focused = m_id; }
+  void GetSel(int& start, int& end) const override {
+    start = std::min(anchor, active);
+    end = std::max(anchor, active);
+  }
   std::string GetWindowText() const override { return text; }
-  void SetWindowText(std::string_view newText) override;
+  void SetWindowText(std::string_view newText) override { Set(newText, 0, 0); }
   bool ReplaceText(std::string_view newText) override;
   void SetSel(int start, int end) override;
   void ScrollCaret() override { ++scrolls; }
   void AnnounceInsertion(std::string_view entry) override { announced.emplace_back(entry); }
 
   // What the user does: put text in and select start..end (the caret at end).
-  void Set(std::string_view newText, int start, int end);
-  void Set(std::string_view newText, int caret) { Set(newText, caret, caret); }
-  int Caret() const { return active; }
-  bool HasSelection() const { return anchor != active; }
+  void Set(std::string_view newText, int start, int end) {
+    text = newText;
+    anchor = start;
+    active = end;
+  }
+  std::pair<int, int> Selection() const { return {anchor, active}; }
 
   std::string text;
-  int anchor = 0;  // where the selection started
+  int anchor = 0;  // where the selection started; both as last asked, even outside the text
   int active = 0;  // the caret
   int scrolls = 0;
-  int placedOutside = 0;      // SetSel calls that asked for a position outside the text
   std::size_t limit = 32767;  // the most an edit of the user's may fill
   int beeps = 0;              // edits refused for passing it
   std::vector<std::string> announced;
 
  private:
-  FakeSite& m_site;
+  int& m_focused;
   int m_id;
 };
 
@@ -60,57 +64,64 @@ class FakeSite : public afx::DialogSite {
  public:
   FakeSite(afx::CDialog& dialog, const res::DialogTemplate& dialogTemplate);
 
-  afx::EditControl* GetEditControl(int id) override;
-  afx::CheckControl* GetCheckControl(int id) override;
-  void SetIcon(afx::HICON icon, bool bigIcon) override { icons.push_back({icon, bigIcon}); }
+  afx::EditControl* GetEditControl(int id) override {
+    return id == 1001 ? &input : id == 1002 ? &output : nullptr;
+  }
+  afx::CheckControl* GetCheckControl(int id) override {
+    return m_checks.contains(id) ? &m_checks.at(id) : nullptr;
+  }
+  void SetIcon(afx::HICON icon, bool big) override { icons.push_back({icon.resourceId, big}); }
   void SetFont(int controlId, afx::StockFont) override { fonts.push_back(controlId); }
   void SetWindowPos(afx::InsertAfter where) override { windowOrder.push_back(where); }
-  void EndDialog(int code) override {
-    if (!result) result = code;
-  }
+  void EndDialog(int code) override { result = code; }
 
-  // A mouse click on a button or check box: an automatic check box toggles its
-  // mark first, then the command goes through the dialog's message map.
+  // A click: a check box (each one here toggles itself) changes its mark, then
+  // the command goes through the dialog's message map.
   void Click(int id);
-  // Escape or the close box.
-  void Cancel() { m_dialog.OnCmdMsg(2, afx::BN_CLICKED); }
-  // A command that is no control's click, such as a keyboard shortcut's.
+  // A command that is no control's click: a keyboard shortcut's, or 2 for Escape.
   bool Command(int id) { return m_dialog.OnCmdMsg(id, afx::BN_CLICKED); }
 
-  FakeEdit& Input() { return m_edits.at(1001); }
-  FakeEdit& Output() { return m_edits.at(1002); }
-  FakeCheck& Check(int id) { return m_checks.at(id); }
-
-  int focused = 0;  // id of the control with the keyboard focus
-  std::vector<std::pair<afx::HICON, bool>> icons;
+  int focused = 0;                // id of the control with the keyboard focus
+  FakeEdit input{focused, 1001};  // the main window's two edit boxes
+  FakeEdit output{focused, 1002};
+  std::vector<std::pair<int, bool>> icons;  // resource id, and whether the big one
   std::vector<int> fonts;
   std::vector<afx::InsertAfter> windowOrder;
   std::optional<int> result;
 
  private:
   afx::CDialog& m_dialog;
-  const res::DialogTemplate& m_template;
-  std::map<int, FakeEdit> m_edits;
   std::map<int, FakeCheck> m_checks;
 };
 
 class FakePlatform : public afx::Platform {
  public:
-  using Script = std::function<void(FakeSite&)>;
-
   int RunModalDialog(afx::CDialog& dialog) override;
   afx::HICON LoadIcon(int resourceId) override { return afx::HICON{resourceId}; }
-  void WinHelp() override { helpOpenDuring.push_back(m_open); }
+  void WinHelp() override { ++helpShown; }
 
   // The script that plays the user of a dialog template. Without one a dialog is
   // closed with OK as soon as it opens.
-  std::map<int, Script> scripts;
-  std::vector<int> opened;          // template ids, in the order the dialogs opened
-  std::vector<int> openDuring;      // how many dialogs were open when each one opened
-  std::vector<int> helpOpenDuring;  // the same for each showing of the help
-
- private:
-  int m_open = 0;
+  std::map<int, std::function<void(FakeSite&)>> scripts;
+  std::vector<int> opened;  // template ids, in the order the dialogs opened
+  int helpShown = 0;
 };
+
+// Opens the main window on `platform` and runs `script` as its user; the window
+// is then closed with Escape (command 2). Returns DoModal's result.
+inline int RunMainWindow(FakePlatform& platform,
+                         const std::function<void(FakeSite&, window::CMainDlg&)>& script) {
+  window::CMainDlg dlg(platform);
+  platform.scripts[102] = [&](FakeSite& site) {
+    script(site, dlg);
+    site.Command(2);
+  };
+  return dlg.DoModal();
+}
+
+inline int RunMainWindow(const std::function<void(FakeSite&, window::CMainDlg&)>& script) {
+  FakePlatform platform;
+  return RunMainWindow(platform, script);
+}
 
 }  // namespace zorvane::test
