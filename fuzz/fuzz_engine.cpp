@@ -103,7 +103,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   in.input = parts[0];
   in.formula = parts[1];
   in.output = parts[2];
-  // The state as the window keeps it.
   const std::string stateTexts[] = {"a," + in.formula, variable + "," + in.formula, "a",
                                     std::string(parts[3])};
   in.formulaState = zorvane::ReadFormulaState(stateTexts[(flags >> 3) & 3]);

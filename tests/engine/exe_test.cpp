@@ -79,7 +79,8 @@ TEST(FunctionMode, Walkthroughs) {
       {"1+2", {"anything"}, "1+2=1+2\r\n=3"},
       {"X9-X8", {"", "1", "3"}, "X9-X8=(3)-(1)\r\n=2"},
       {"X0+1", {"", "X1", "2"}, "X0+1=((2))+1\r\n=3"},
-      {"X0*X0", {"", " 1 + 2 "}, "X0*X0=( 1 + 2 )*( 1 + 2 )\r\n=9"},
+      // A value typed over the prompt.
+      {"X0*X0", {" 1 + 2 "}, "X0*X0=( 1 + 2 )*( 1 + 2 )\r\n=9", "", "X0,X0*X0"},
       {"X12", {"", "7"}, "X12=(7)2\r\n=error", R"~("2" cannot follow ")" (position 4))~"},
       {"X0+X1", {"", "", "1"}, "X0+X1=()+(1)\r\n=error", R"~(empty brackets "()" at position 7)~"},
       {"2*()", {"7"}, "2*()=2*()\r\n=error", R"~(empty brackets "()" at position 3)~"},
