@@ -9,23 +9,18 @@
 
 namespace zorvane::fuzz {
 
-[[noreturn]] inline void Fail(const char* what, std::string_view text) {
+inline void Check(bool ok, const char* what, std::string_view text = {}) {
+  if (ok) return;
   std::fprintf(stderr, "\nINVARIANT VIOLATED: %s\n  text: \"", what);
   for (const char c : text.substr(0, 2000)) {
     const auto u = static_cast<unsigned char>(c);
-    if (c == '"' || c == '\\')
-      std::fprintf(stderr, "\\%c", c);
-    else if (u >= 0x20 && u < 0x7f)
+    if (u >= 0x20 && u < 0x7f && c != '"' && c != '\\')
       std::fputc(c, stderr);
     else
       std::fprintf(stderr, "\\x%02x\"\"", u);
   }
   std::fprintf(stderr, "\"%s\n", text.size() > 2000 ? " ..." : "");
   std::abort();
-}
-
-inline void Check(bool ok, const char* what, std::string_view text = {}) {
-  if (!ok) Fail(what, text);
 }
 
 }  // namespace zorvane::fuzz

@@ -2,7 +2,6 @@
 // place of libFuzzer, so that the seed corpus and the inputs that once found a
 // fault are checked in every test run. A broken invariant aborts.
 
-#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <cstdio>
@@ -17,21 +16,19 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 int main(int argc, char** argv) {
   std::vector<std::filesystem::path> files;
   for (int i = 1; i < argc; ++i) {
-    if (!std::filesystem::is_directory(argv[i])) {
+    if (std::filesystem::is_directory(argv[i]))
+      files.insert(files.end(), std::filesystem::directory_iterator(argv[i]),
+                   std::filesystem::directory_iterator());
+    else
       files.emplace_back(argv[i]);
-      continue;
-    }
-    for (const auto& entry : std::filesystem::directory_iterator(argv[i]))
-      files.push_back(entry.path());
   }
-  std::sort(files.begin(), files.end());
   for (const auto& file : files) {
     std::ifstream in(file, std::ios::binary);
-    const std::string data{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-    if (!in.good() && !in.eof()) {
+    if (!in) {
       std::fprintf(stderr, "cannot read %s\n", file.c_str());
       return 1;
     }
+    const std::string data{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
     std::fprintf(stderr, "%s\n", file.c_str());
     LLVMFuzzerTestOneInput(reinterpret_cast<const std::uint8_t*>(data.data()), data.size());
   }
