@@ -148,6 +148,7 @@ TEST(Widgets, EditingStepByStepAndUndo) {
     w.Click(kPaste);
     w.Type("+1");
     w.Click(1010);  // Clear
+    // What Ctrl+Z goes back through, the newest first.
     const char* steps[] = {"",
                            "1.414213562+1",
                            "1.414213562",
