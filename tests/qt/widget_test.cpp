@@ -115,7 +115,7 @@ void DoubleClick(QPlainTextEdit* box, int position) {
 // one step of undo, each command's edit one of its own.
 TEST(Widgets, EditingStepByStepAndUndo) {
   RunMainWindow([](Window& w) {
-    w.Type("1.5+");
+    w.Type("2.5+");
     w.Key(Qt::Key_Return, Qt::ControlModifier);
     w.Type("234");
     EXPECT_EQ(w.InputSelection(), std::make_pair(9, 9));
@@ -135,7 +135,7 @@ TEST(Widgets, EditingStepByStepAndUndo) {
     }
     w.Output()->setPlainText(QStringLiteral("1/3E12\n=3.333333333E-13\n2^0.5\n=1.414213562"));
     const std::tuple<QPlainTextEdit*, int, const char*> picks[] = {
-        {w.Input(), 1, "1.5"},
+        {w.Input(), 1, "2.5"},
         {w.Output(), 20, "3.333333333E-13"},
         {w.Output(), 33, "1.414213562"},
     };
@@ -152,10 +152,10 @@ TEST(Widgets, EditingStepByStepAndUndo) {
     const char* steps[] = {"",
                            "1.414213562+1",
                            "1.414213562",
-                           "1.5+SIN(27)34",
-                           "1.5+\nSIN(27)34",
-                           "1.5+\n2734",
-                           "1.5+\n234",
+                           "2.5+SIN(27)34",
+                           "2.5+\nSIN(27)34",
+                           "2.5+\n2734",
+                           "2.5+\n234",
                            ""};
     for (const char* step : steps) {
       EXPECT_EQ(w.InputText(), QString::fromLatin1(step));
