@@ -1,24 +1,19 @@
 // Both dialogs as built from their templates: every caption fits its control,
-// and the desktop's colour scheme reaches every part. ctest runs these once more
-// at QT_SCALE_FACTOR=2.
+// and the desktop's colour scheme reaches every part. ctest runs this once more
+// at QT_SCALE_FACTOR=2 and once in the desktop's own face.
 #include <gtest/gtest.h>
 
 #include <QApplication>
-#include <QCheckBox>
 #include <QDialog>
 #include <QFontMetrics>
 #include <QImage>
 #include <QLabel>
-#include <QPalette>
 #include <QPixmap>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QStyle>
 #include <QStyleOptionButton>
-#include <algorithm>
-#include <string>
 
-#include "dialog_units.h"
 #include "dialog_window.h"
 #include "qt_platform.h"
 #include "resources/dialogs/resource_ids.h"
@@ -28,33 +23,15 @@
 namespace zorvane::qt {
 namespace {
 
-// The main window and the About box built from their templates, not shown.
-struct BothDialogs {
-  QtPlatform platform;
-  window::CMainDlg main{platform};
-  window::CAboutDlg about{platform};
-  DialogWindow mainWindow{platform, main, *res::FindDialogTemplate(res::IDD_MAIN), nullptr};
-  DialogWindow aboutWindow{platform, about, *res::FindDialogTemplate(res::IDD_ABOUT),
-                           mainWindow.Widget()};
-};
-
 // The captions that do not fit inside the part of their control that the style
-// leaves for text, one line each. A push button centres its caption, so blanks
-// around it take no room that the letters need.
-std::string ClippedCaptions(QWidget& dialog) {
-  std::string clipped;
+// leaves for text. A push button centres its caption, so blanks around it take
+// no room that the letters need.
+QStringList ClippedCaptions(QWidget& dialog) {
+  QStringList clipped;
   const auto check = [&](QWidget& control, const QString& caption, QRect room) {
     const QFontMetrics metrics(control.font());
-    const int width = metrics.horizontalAdvance(caption);
-    if (width > room.width() || metrics.height() > room.height()) {
-      clipped += QStringLiteral("'%1' needs %2x%3 px, has %4x%5 px\n")
-                     .arg(caption)
-                     .arg(width)
-                     .arg(metrics.height())
-                     .arg(room.width())
-                     .arg(room.height())
-                     .toStdString();
-    }
+    if (metrics.horizontalAdvance(caption) > room.width() || metrics.height() > room.height())
+      clipped << caption;
   };
   for (QAbstractButton* button : dialog.findChildren<QAbstractButton*>()) {
     button->ensurePolished();
@@ -74,23 +51,6 @@ std::string ClippedCaptions(QWidget& dialog) {
   return clipped;
 }
 
-TEST(Captions, FitInTheMainWindowAndTheAboutBox) {
-  BothDialogs dialogs;
-  for (QDialog* dialog : {dialogs.mainWindow.Widget(), dialogs.aboutWindow.Widget()}) {
-    EXPECT_EQ(ClippedCaptions(*dialog), "")
-        << dialog->font().family().toStdString() << " " << dialog->font().pointSizeF() << " pt";
-  }
-  // The check itself notices a caption too wide for its button and box.
-  QWidget narrow;
-  const BaseUnits units = DialogBaseUnits(narrow.font());
-  (new QPushButton(QStringLiteral("BackSpace"), &narrow))
-      ->setGeometry(MapDialogRect(units, 0, 0, 19, 14));
-  (new QCheckBox(QStringLiteral("MostTop"), &narrow))
-      ->setGeometry(MapDialogRect(units, 0, 20, 28, 10));
-  const std::string report = ClippedCaptions(narrow);
-  EXPECT_EQ(std::count(report.begin(), report.end(), '\n'), 2) << report;
-}
-
 // The lightness at `at` (logical pixels) of `widget` as its whole dialog draws it.
 int Lightness(const QImage& image, const QWidget& widget, QPoint at) {
   const QPoint point = widget.mapTo(widget.window(), at) * image.devicePixelRatio();
@@ -99,29 +59,33 @@ int Lightness(const QImage& image, const QWidget& widget, QPoint at) {
 
 // Under a dark application palette, as a platform theme sets one, no part of
 // either dialog stays light; under a light one the same measure reads light.
-TEST(Palette, TheDesktopSchemeReachesEveryPartOfBothDialogs) {
+TEST(DialogLook, CaptionsFitAndTheDesktopSchemeReachesEveryPart) {
   const QPalette saved = QApplication::palette();
-  for (const int window : {0x30, 0xf0}) {
-    QApplication::setPalette(QPalette(QColor(window, window, window)));
-    const bool dark = window < 0x80;
-    SCOPED_TRACE(dark ? "dark" : "light");
-    BothDialogs dialogs;
-    QDialog& main = *dialogs.mainWindow.Widget();
-    QDialog& about = *dialogs.aboutWindow.Widget();
+  for (const int shade : {0x30, 0xf0}) {
+    QApplication::setPalette(QPalette(QColor(shade, shade, shade)));
+    SCOPED_TRACE(shade);
+    QtPlatform platform;
+    window::CMainDlg mainDlg(platform);
+    window::CAboutDlg aboutDlg(platform);
+    DialogWindow mainWindow(platform, mainDlg, *res::FindDialogTemplate(res::IDD_MAIN), nullptr);
+    QDialog& main = *mainWindow.Widget();
+    DialogWindow aboutWindow(platform, aboutDlg, *res::FindDialogTemplate(res::IDD_ABOUT), &main);
+    QDialog& about = *aboutWindow.Widget();
+    for (QDialog* dialog : {&main, &about}) {
+      EXPECT_EQ(ClippedCaptions(*dialog).join(u'\n').toStdString(), "")
+          << dialog->font().family().toStdString() << " " << dialog->font().pointSizeF() << " pt";
+    }
     const QImage mainImage = main.grab().toImage();
     const QImage aboutImage = about.grab().toImage();
     auto* input = main.findChild<QPlainTextEdit*>(QStringLiteral("control1001"));
     auto* paste = main.findChild<QPushButton*>(QStringLiteral("control1028"));
-    ASSERT_TRUE(input && paste);
-    const int parts[] = {
-        Lightness(mainImage, main, {2, 2}),
-        Lightness(mainImage, *input->viewport(), input->viewport()->rect().center()),
-        Lightness(mainImage, *paste, {paste->width() - 4, paste->height() / 2}),
-        Lightness(aboutImage, about, {2, 2}),
-        Lightness(aboutImage, about, {about.width() - 3, about.height() - 3}),
-    };
-    for (int lightness : parts)
-      EXPECT_TRUE(dark ? lightness < 100 : lightness > 200) << lightness;
+    for (int lightness :
+         {Lightness(mainImage, main, {2, 2}),
+          Lightness(mainImage, *input->viewport(), input->viewport()->rect().center()),
+          Lightness(mainImage, *paste, {paste->width() - 4, paste->height() / 2}),
+          Lightness(aboutImage, about, {2, 2}),
+          Lightness(aboutImage, about, {about.width() - 3, about.height() - 3})})
+      EXPECT_TRUE(shade < 0x80 ? lightness < 100 : lightness > 200) << lightness;
   }
   QApplication::setPalette(saved);
 }
