@@ -7,6 +7,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QDialog>
+#include <QFile>
 #include <QPlainTextEdit>
 #include <QSignalSpy>
 #include <QTest>
@@ -94,6 +95,11 @@ TEST(Widgets, EnterEvaluatesAndTheNewEntryIsAnnounced) {
     EXPECT_EQ(w.InputText(), QStringLiteral("2"));
     // The icon goes to the window system once the window has been painted.
     EXPECT_TRUE(QTest::qWaitFor([&] { return !w.dialog.windowIcon().isNull(); }));
+    // Reading it loads no image format plugin (Qt reads PNG itself): each would
+    // cost start-up time and memory.
+    QFile maps(QStringLiteral("/proc/self/maps"));
+    ASSERT_TRUE(maps.open(QIODevice::ReadOnly));
+    EXPECT_FALSE(maps.readAll().contains("/imageformats/"));
   });
   SetAccessibilityEventSink(nullptr);
   EXPECT_EQ(announced, (QStringList{"1.5*SQR9\n=4.5", "2\n=2"}));
