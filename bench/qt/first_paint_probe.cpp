@@ -8,10 +8,9 @@
 #include <cstdio>
 #include <ctime>
 
-namespace zorvane::qt {
+namespace zorvane::bench {
 
-void FirstPaintProbe::InstallIfRequested() {
-  if (qEnvironmentVariableIntValue("ZORVANE_FIRST_PAINT_PROBE") != 1) return;
+void FirstPaintProbe::Install() {
   auto* probe = new FirstPaintProbe;
   probe->setParent(QCoreApplication::instance());
   QCoreApplication::instance()->installEventFilter(probe);
@@ -36,4 +35,4 @@ bool FirstPaintProbe::eventFilter(QObject* watched, QEvent* event) {
   return QObject::eventFilter(watched, event);
 }
 
-}  // namespace zorvane::qt
+}  // namespace zorvane::bench

@@ -1,6 +1,6 @@
 // bare_dialog_probe: the yardstick for the window's start-up. A minimal Qt 6
-// dialog (one label, one button) that reports its first paint the way zorvane
-// does with ZORVANE_FIRST_PAINT_PROBE=1, for scripts/startup-compare.
+// dialog (one label, one button) that reports its first paint the way
+// zorvane_startup_probe does, for scripts/startup-compare.
 #include <QApplication>
 #include <QDialog>
 #include <QLabel>
@@ -11,7 +11,7 @@
 
 int main(int argc, char* argv[]) {
   QApplication application(argc, argv);
-  zorvane::qt::FirstPaintProbe::InstallIfRequested();
+  zorvane::bench::FirstPaintProbe::Install();
   QDialog dialog;
   dialog.setWindowTitle(QStringLiteral("Bare"));
   auto* layout = new QVBoxLayout(&dialog);
