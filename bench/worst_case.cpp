@@ -58,9 +58,9 @@ Timing Time(const Shape& shape, const std::string& text) {
   const zorvane::ExeOutput out = zorvane::RunExe(in);
   const auto stop = std::chrono::steady_clock::now();
   std::string result = "(no entry)";
-  if (out.output) {
-    const std::size_t mark = out.output->rfind("\r\n=");
-    result = out.output->substr(mark + 3);
+  if (out.entry) {
+    const std::size_t mark = out.entry->rfind("\r\n=");
+    result = out.entry->substr(mark + 3);
   } else if (out.input) {
     result = "(prompt " + *out.input + ")";
   }

@@ -1,7 +1,7 @@
 # Builds the window's help text from the manual page, so that both say the same:
 # the part of MAN between the comment lines '.\" help: begin' and '.\" help: end',
 # turned from man macros into plain paragraphs, written to OUT as a C++ source
-# that defines zorvane::qt::kHelpText.
+# that defines zorvane::res::kHelpText.
 #
 #   cmake -DMAN=docs/man/zorvane.1 -DOUT=help_text.cpp -P ManToHelp.cmake
 #
@@ -117,14 +117,14 @@ endif()
 
 get_filename_component(page_name "${MAN}" NAME)
 file(WRITE "${OUT}.tmp" "// Made from ${page_name} by ManToHelp.cmake at build time; do not edit.
-#include \"help_text.h\"
+#include \"resources/help/help_text.h\"
 
-namespace zorvane::qt {
+namespace zorvane::res {
 
 const std::string_view kHelpText = R\"zorvane-help(${text}
 )zorvane-help\";
 
-}  // namespace zorvane::qt
+}  // namespace zorvane::res
 ")
 file(COPY_FILE "${OUT}.tmp" "${OUT}" ONLY_IF_DIFFERENT)
 file(REMOVE "${OUT}.tmp")

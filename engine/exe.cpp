@@ -7,19 +7,25 @@ namespace {
 
 constexpr std::string_view kLineBreak = "\r\n";
 
-// Puts the entry for `display` and `result` on top of the log: the display
-// text, then "=" and the result on the next line; the old log stays whole
-// below it.
-void WriteEntry(ExeOutput& out, const std::string& oldLog, const std::string& display,
-                std::string_view result) {
-  std::string log = display;
-  log.append(kLineBreak).append("=").append(result);
-  out.entryLength = log.size();
-  if (!oldLog.empty()) log.append(kLineBreak).append(oldLog);
-  out.output = std::move(log);
+// The entry for `display` and `result`: the display text, then "=" and the
+// result on the next line.
+void WriteEntry(ExeOutput& out, const std::string& display, std::string_view result) {
+  std::string entry = display;
+  entry.append(kLineBreak).append("=").append(result);
+  out.entry = std::move(entry);
 }
 
 }  // namespace
+
+std::string LogHead(std::string_view entry, bool logEmpty) {
+  std::string head(entry);
+  if (!logEmpty) head.append(kLineBreak);
+  return head;
+}
+
+std::string NewLog(std::string_view entry, std::string_view oldLog) {
+  return LogHead(entry, oldLog.empty()).append(oldLog);
+}
 
 ExeOutput RunExe(const ExeInput& in, const TraceSink* trace) {
   ExeOutput out;
@@ -38,7 +44,7 @@ ExeOutput RunExe(const ExeInput& in, const TraceSink* trace) {
     }
     if (step.kind == FunctionModeStep::Kind::Failed) {
       Trace(trace, "error", "the stored formula holds a \",\", which function mode cannot read");
-      WriteEntry(out, in.output, display, "error");
+      WriteEntry(out, display, "error");
       out.input = std::string();
       return out;
     }
@@ -53,7 +59,7 @@ ExeOutput RunExe(const ExeInput& in, const TraceSink* trace) {
     out.input = std::string();
     return out;
   }
-  WriteEntry(out, in.output, display, outcome.text);
+  WriteEntry(out, display, outcome.text);
   // In function mode the Input Box is emptied; otherwise the expression stays,
   // wholly selected, so that typing replaces it.
   if (in.fMode) {

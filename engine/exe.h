@@ -13,7 +13,6 @@ namespace zorvane {
 // Everything one press of EXE reads.
 struct ExeInput {
   std::string input;          // the expression typed; a line break is CR LF
-  std::string output;         // the log, newest entry first
   bool fMode = false;         // function mode: evaluate the stored formula
   bool fixE = false;          // every result in exponent form
   bool deg = false;           // angles in degrees
@@ -28,21 +27,25 @@ struct Selection {
   friend bool operator==(const Selection&, const Selection&) = default;
 };
 
-// Everything one press of EXE writes back. The window writes the Output Box and
-// the Input Box texts when present, then sets the selection, scrolls the caret
-// into view and gives the Input Box the focus.
+// Everything one press of EXE writes back. The window puts the entry on top of
+// the log (LogHead) and writes the Input Box text when present, then sets the
+// selection, scrolls the caret into view and gives the Input Box the focus.
 struct ExeOutput {
-  std::optional<std::string> output;         // the new log, or none when it stays
-  std::size_t entryLength = 0;               // the new log begins with an entry this long
+  // The log entry: the display text, "\r\n=" and the result; none when the log
+  // stays as it is.
+  std::optional<std::string> entry;
   std::optional<std::string> input;          // the new Input Box text, or none when it stays
   Selection selection;                       // within the Input Box text after the command
   std::optional<FormulaState> formulaState;  // the new function-mode state, or none when it stays
-
-  // The entry put on top of the log: the display text, "\r\n=" and the result.
-  std::string_view Entry() const {
-    return output ? std::string_view(*output).substr(0, entryLength) : std::string_view();
-  }
 };
+
+// What goes in front of the old log for a new entry: the entry, and the line
+// break that joins it to the old log when there is one. The old log stays whole
+// below it, so a window only ever inserts at the start of the Output Box.
+std::string LogHead(std::string_view entry, bool logEmpty);
+
+// The whole log after `entry` was put on top of `oldLog`.
+std::string NewLog(std::string_view entry, std::string_view oldLog);
 
 // One press of EXE, function mode included, as a pure function. A failed
 // evaluation reports why to `trace` under "error" (see trace.h).

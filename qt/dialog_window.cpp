@@ -103,11 +103,11 @@ void DialogWindow::Build() {
   for (const res::DialogControl& control : template_.controls) {
     QWidget* widget = CreateControl(control);
     widget->setGeometry(MapDialogRect(units_, control.x, control.y, control.w, control.h));
-    const std::string_view name = window::AccessibleName(template_.id, control.id);
+    const std::string_view name = window::AccessibleName(template_.id, control);
     if (!name.empty()) widget->setAccessibleName(FromUtf8(name));
     const std::string description = window::AccessibleDescription(template_.id, control.id);
     if (!description.empty()) widget->setAccessibleDescription(FromUtf8(description));
-    if (control.id != res::IDC_STATIC) {
+    if (control.id != afx::IDC_STATIC) {
       widget->setObjectName(QStringLiteral("control%1").arg(control.id));
       controls_[control.id] = widget;
     }
@@ -193,7 +193,6 @@ QWidget* DialogWindow::CreateControl(const res::DialogControl& control) {
       const QRect rect = MapDialogRect(units_, control.x, control.y, control.w, control.h);
       const int side = std::min(rect.width(), rect.height());
       label->setPixmap(platform_.Icon(afx::HICON{control.image}).pixmap(QSize(side, side)));
-      label->setAccessibleName(QStringLiteral("Zorvane"));
       return label;
     }
   }

@@ -9,8 +9,9 @@
 #include <QScrollBar>
 #include <QTextBlock>
 
-#include "number_span.h"
 #include "text_positions.h"
+#include "window/edit_limit.h"
+#include "window/number_at.h"
 
 namespace zorvane::qt {
 namespace {
@@ -55,7 +56,7 @@ void Beep() {
 }
 
 bool FitsEditLimit(QStringView plain, int replaced, QStringView insert) {
-  return qint64(WindowLength(plain)) - replaced + WindowLength(insert) <= kEditLimit;
+  return window::FitsEditLimit(WindowLength(plain), replaced, WindowLength(insert));
 }
 
 EditBox::EditBox(QWidget* parent, bool upperCase, bool readOnly)
@@ -107,7 +108,9 @@ void EditBox::mouseDoubleClickEvent(QMouseEvent* event) {
   if (event->button() != Qt::LeftButton) return;
   const QTextCursor under = cursorForPosition(event->position().toPoint());
   const QTextBlock block = under.block();
-  const std::optional<NumberSpan> number = NumberAt(block.text(), under.positionInBlock());
+  const QString line = block.text();
+  const std::optional<window::NumberSpan> number =
+      window::NumberAt(Utf16(line), under.positionInBlock());
   if (!number) return;
   QTextCursor cursor = textCursor();
   cursor.setPosition(block.position() + number->start);
@@ -172,15 +175,6 @@ void EditBox::InsertTyped(QString text) {
   ensureCursorVisible();
 }
 
-QtEditControl::QtEditControl(QPlainTextEdit& edit) : edit_(edit) {
-  documentChanged_ = QObject::connect(edit.document(), &QTextDocument::contentsChanged, &edit,
-                                      [this] { textValid_ = false; });
-}
-
-QtEditControl::~QtEditControl() {
-  QObject::disconnect(documentChanged_);
-}
-
 void QtEditControl::SetFocus() {
   edit_.setFocus(Qt::OtherFocusReason);
 }
@@ -193,29 +187,24 @@ void QtEditControl::GetSel(int& start, int& end) const {
 }
 
 std::string QtEditControl::GetWindowText() const {
-  if (!textValid_) {
-    text_ = ToWindowText(edit_.toPlainText());
-    textValid_ = true;
-  }
-  return text_;
+  return ToWindowText(edit_.toPlainText());
 }
 
-// A text that is the old one with something in front, as when EXE puts a new
-// entry on top of the log, only has that part inserted at the start: the cost
-// stays that of the new entry however long the log has grown.
 void QtEditControl::SetWindowText(std::string_view text) {
+  edit_.setPlainText(FromWindowText(text));
   QTextCursor cursor(edit_.document());
-  if (textValid_ && !text_.empty() && text.size() > text_.size() && text.ends_with(text_)) {
-    const std::string_view head = text.substr(0, text.size() - text_.size());
-    std::string newText = ToWindowText(FromWindowText(head)) + text_;
-    cursor.insertText(FromWindowText(head));
-    edit_.document()->clearUndoRedoStacks();  // as after any SetWindowText
-    text_ = std::move(newText);
-    textValid_ = true;
-  } else {
-    edit_.setPlainText(FromWindowText(text));
-  }
-  cursor.setPosition(0);
+  edit_.setTextCursor(cursor);
+}
+
+bool QtEditControl::IsEmpty() const {
+  return edit_.document()->isEmpty();
+}
+
+// Only the new text is inserted, so a log entry put in front of the log costs
+// that entry alone, however long the log has grown.
+void QtEditControl::ReplaceSel(std::string_view text) {
+  QTextCursor cursor = edit_.textCursor();
+  cursor.insertText(FromWindowText(text));
   edit_.setTextCursor(cursor);
 }
 
@@ -248,16 +237,30 @@ bool QtEditControl::ReplaceText(std::string_view text) {
   return true;
 }
 
+// The document position of a window position, read line by line up to it, so
+// that placing the caret near the start of a long log costs little. Beyond the
+// end: the end.
+int QtEditControl::DocumentPosition(int position) const {
+  int window = 0;
+  for (QTextBlock block = edit_.document()->begin(); block.isValid(); block = block.next()) {
+    const QString line = block.text();
+    const int length = WindowLength(line);
+    if (position <= window + length)
+      return block.position() + FromWindowPosition(line, position - window);
+    window += length + 2;  // the line break, CR LF
+    if (position < window) return block.position() + int(line.size());
+  }
+  return edit_.document()->characterCount() - 1;
+}
+
 void QtEditControl::SetSel(int start, int end) {
   QTextCursor cursor = edit_.textCursor();
   if (start == -1) {
     cursor.clearSelection();
   } else {
-    const QString plain = edit_.toPlainText();
-    const int length = WindowLength(plain);
-    const int last = (end < 0 || end > length) ? length : end;
-    cursor.setPosition(FromWindowPosition(plain, std::min(start, length)));
-    cursor.setPosition(FromWindowPosition(plain, last), QTextCursor::KeepAnchor);
+    const int last = end < 0 ? edit_.document()->characterCount() - 1 : DocumentPosition(end);
+    cursor.setPosition(DocumentPosition(start));
+    cursor.setPosition(last, QTextCursor::KeepAnchor);
   }
   edit_.setTextCursor(cursor);
 }

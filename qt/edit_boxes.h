@@ -21,12 +21,8 @@ using BeepSink = void (*)();
 void SetBeepSink(BeepSink sink);  // nullptr: the default
 void Beep();
 
-// The most positions an edit of the user's may fill, as in the classic edit box:
-// typing, pasting, the keypad and the Paste button. An edit that would pass it is
-// refused whole with a beep; only the evaluation writes without a limit.
-inline constexpr int kEditLimit = 32767;
-
-// Whether `plain` with `insert` in place of `replaced` of its positions fits.
+// Whether `plain` with `insert` in place of `replaced` of its positions stays
+// within the edit limit (window/edit_limit.h).
 bool FitsEditLimit(QStringView plain, int replaced, QStringView insert);
 
 // An edit box made from a template's edit control. With the upper-case style,
@@ -67,28 +63,23 @@ class EditBox : public QPlainTextEdit {
 // The window's view of an edit box: CR LF line breaks and byte positions.
 class QtEditControl : public afx::EditControl {
  public:
-  explicit QtEditControl(QPlainTextEdit& edit);
-  ~QtEditControl() override;
-  QtEditControl(const QtEditControl&) = delete;
-  QtEditControl& operator=(const QtEditControl&) = delete;
+  explicit QtEditControl(QPlainTextEdit& edit) : edit_(edit) {}
 
   void SetFocus() override;
   void GetSel(int& start, int& end) const override;
   std::string GetWindowText() const override;
   void SetWindowText(std::string_view text) override;
+  bool IsEmpty() const override;
+  void ReplaceSel(std::string_view text) override;
   bool ReplaceText(std::string_view text) override;
   void SetSel(int start, int end) override;
   void ScrollCaret() override;
   void AnnounceInsertion(std::string_view text) override;
 
  private:
+  int DocumentPosition(int position) const;
+
   QPlainTextEdit& edit_;
-  // The window text of the box as last read or written, while the document has
-  // not changed since: the log is read and rewritten on every EXE, and neither
-  // may cost more as it grows.
-  mutable std::string text_;
-  mutable bool textValid_ = false;
-  QMetaObject::Connection documentChanged_;
 };
 
 }  // namespace zorvane::qt

@@ -7,7 +7,7 @@
 #include <QPointer>
 #include <QVBoxLayout>
 
-#include "help_text.h"
+#include "resources/help/help_text.h"
 
 namespace zorvane::qt {
 namespace {
@@ -24,7 +24,7 @@ void ShowHelpWindow(QWidget* owner) {
 
   auto* text = new QPlainTextEdit(&window);
   text->setReadOnly(true);
-  text->setPlainText(QString::fromUtf8(kHelpText.data(), qsizetype(kHelpText.size())));
+  text->setPlainText(QString::fromUtf8(res::kHelpText.data(), qsizetype(res::kHelpText.size())));
   text->setAccessibleName(QStringLiteral("Help"));
   auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, &window);
   QObject::connect(buttons, &QDialogButtonBox::rejected, &window, &QDialog::reject);

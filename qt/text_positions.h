@@ -1,8 +1,7 @@
 #pragma once
 
-// Between the text of a Qt edit box and the window's byte text. The window sees a
-// line break as CR LF and counts positions in UTF-8 bytes; the Qt document holds
-// one character per line break and counts UTF-16 units.
+// The window's text positions (window/text_positions.h) over Qt strings. The Qt
+// document holds one character per line break.
 
 #include <QString>
 #include <QStringView>
@@ -11,6 +10,10 @@
 
 namespace zorvane::qt {
 
+inline std::u16string_view Utf16(QStringView text) {
+  return {text.utf16(), static_cast<std::size_t>(text.size())};
+}
+
 // The window text of a box's plain text: UTF-8 with CR LF line breaks.
 std::string ToWindowText(QStringView plain);
 
@@ -18,14 +21,8 @@ std::string ToWindowText(QStringView plain);
 // one line break.
 QString FromWindowText(std::string_view text);
 
-// How many window positions `plain` takes.
 int WindowLength(QStringView plain);
-
-// The window position of document position `position` within `plain`.
 int ToWindowPosition(QStringView plain, int position);
-
-// The document position of window position `position`; a position inside a line
-// break or a multi-byte character stands for the start of that character.
 int FromWindowPosition(QStringView plain, int position);
 
 }  // namespace zorvane::qt

@@ -33,8 +33,10 @@ constexpr NamedControl kMainWindowNames[] = {
 
 }  // namespace
 
-std::string_view AccessibleName(int templateId, int controlId) {
+std::string_view AccessibleName(int templateId, const DialogControl& control) {
+  if (control.kind == ControlKind::Icon && control.image == IDR_MAINFRAME) return "Zorvane";
   if (templateId != IDD_MAIN) return {};
+  const int controlId = control.id;
   if (const KeypadKey* key = FindKeypadKey(controlId)) return key->accessibleName;
   for (const NamedControl& control : kMainWindowNames) {
     if (control.id == controlId) return control.name;

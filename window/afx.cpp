@@ -44,6 +44,14 @@ void CEdit::SetWindowText(std::string_view text) {
   if (m_control) m_control->SetWindowText(text);
 }
 
+bool CEdit::IsEmpty() const {
+  return !m_control || m_control->IsEmpty();
+}
+
+void CEdit::ReplaceSel(std::string_view text) {
+  if (m_control) m_control->ReplaceSel(text);
+}
+
 bool CEdit::ReplaceText(std::string_view text) {
   return m_control && m_control->ReplaceText(text);
 }
@@ -99,11 +107,11 @@ BOOL CDialog::OnInitDialog() {
 
 bool CDialog::OnCmdMsg(int id, int code) {
   if (code != BN_CLICKED) return false;
-  if (id == 1) {
+  if (id == IDOK) {
     OnOK();
     return true;
   }
-  if (id == 2) {
+  if (id == IDCANCEL) {
     OnCancel();
     return true;
   }
@@ -118,11 +126,11 @@ BOOL CDialog::UpdateData(BOOL saveAndValidate) {
 }
 
 void CDialog::OnOK() {
-  if (UpdateData(TRUE)) EndDialog(1);
+  if (UpdateData(TRUE)) EndDialog(IDOK);
 }
 
 void CDialog::OnCancel() {
-  EndDialog(2);
+  EndDialog(IDCANCEL);
 }
 
 void CDialog::EndDialog(int result) {

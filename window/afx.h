@@ -9,6 +9,7 @@
 #include <string_view>
 #include <vector>
 
+#include "afx_ids.h"
 #include "platform.h"
 
 namespace zorvane::afx {
@@ -60,6 +61,8 @@ class CEdit {
   void GetSel(int& start, int& end) const;
   std::string GetWindowText() const;
   void SetWindowText(std::string_view text);
+  bool IsEmpty() const;  // true for an unattached object
+  void ReplaceSel(std::string_view text);
   bool ReplaceText(std::string_view text);  // false: refused, the box is unchanged
   void SetSel(int start, int end);
   void ScrollCaret();

@@ -10,7 +10,7 @@ CMainApp::~CMainApp() = default;
 // One entry: the standard Help command goes to the framework's help handler.
 std::span<const afx::MessageMapEntry<CMainApp>> CMainApp::GetMessageMap() {
   static constexpr afx::MessageMapEntry<CMainApp> kMessageMap[] = {
-      {res::ID_HELP, afx::BN_CLICKED, &CMainApp::OnHelp},
+      {afx::ID_HELP, afx::BN_CLICKED, &CMainApp::OnHelp},
   };
   return kMessageMap;
 }

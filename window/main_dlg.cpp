@@ -105,11 +105,11 @@ afx::BOOL CMainDlg::OnInitDialog() {
   return afx::TRUE;
 }
 
-// EXE: one evaluation by the engine; the window only carries its texts.
+// EXE: one evaluation by the engine; the window only carries its texts. A new
+// entry is put in front of the log, which stays whole below it.
 void CMainDlg::OnExe() {
   ExeInput in;
   in.input = m_inputEdit.GetWindowText();
-  in.output = m_outputEdit.GetWindowText();
   in.fMode = IsDlgButtonChecked(IDC_F_MODE) == afx::BST_CHECKED;
   in.fixE = IsDlgButtonChecked(IDC_FIX_E) == afx::BST_CHECKED;
   in.deg = IsDlgButtonChecked(IDC_DEG) == afx::BST_CHECKED;
@@ -118,9 +118,13 @@ void CMainDlg::OnExe() {
 
   const ExeOutput out = RunExe(in);
   if (out.formulaState) m_formulaState = FormulaStateText(*out.formulaState);
-  if (out.output) {
-    m_outputEdit.SetWindowText(*out.output);
-    m_outputEdit.AnnounceInsertion(out.Entry());
+  if (out.entry) {
+    const bool logEmpty = m_outputEdit.IsEmpty();
+    m_outputEdit.SetSel(0, 0);
+    m_outputEdit.ReplaceSel(LogHead(*out.entry, logEmpty));
+    m_outputEdit.SetSel(0, 0);
+    m_outputEdit.ScrollCaret();
+    m_outputEdit.AnnounceInsertion(*out.entry);
   }
   if (out.input) m_inputEdit.SetWindowText(*out.input);
   m_inputEdit.SetSel(ToPosition(out.selection.start), ToPosition(out.selection.end));

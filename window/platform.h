@@ -46,6 +46,13 @@ class EditControl {
   virtual std::string GetWindowText() const = 0;
   // SetWindowText: replaces the whole text; the caret is at 0 afterwards.
   virtual void SetWindowText(std::string_view text) = 0;
+  // Whether the box holds no text (GetWindowTextLength is 0).
+  virtual bool IsEmpty() const = 0;
+  // EM_REPLACESEL: `text` takes the place of the selection, with no limit; the
+  // caret stands behind it afterwards. With the caret at 0 this puts a text in
+  // front of the box's text at the cost of that text alone, however long the
+  // box has grown.
+  virtual void ReplaceSel(std::string_view text) = 0;
   // Replaces the whole text as an edit of the user's would: the box's limit holds
   // and its undo can take the edit back. When `text` is longer than the box
   // takes, the box stays as it was, beeps and the call returns false; nothing is

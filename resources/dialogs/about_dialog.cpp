@@ -2,10 +2,14 @@
 #include "about_dialog.h"
 
 #include "resource_ids.h"
+#include "window/afx_ids.h"
 #include "zorvane_facts.h"
 
 namespace zorvane::res {
 namespace {
+
+using afx::IDC_STATIC;
+using afx::IDOK;
 
 using enum ControlKind;
 

@@ -1,9 +1,12 @@
 #include "accelerators.h"
 
 #include "resource_ids.h"
+#include "window/afx_ids.h"
 
 namespace zorvane::res {
 namespace {
+
+using afx::ID_HELP;
 
 // The main window's controls that take no keyboard focus, each on Alt and a
 // letter of its caption or task, and the application's Help command.

@@ -2,9 +2,12 @@
 #include "main_dialog.h"
 
 #include "resource_ids.h"
+#include "window/afx_ids.h"
 
 namespace zorvane::res {
 namespace {
+
+using afx::IDC_STATIC;
 
 constexpr unsigned kInputBox =
     kMultiLine | kUpperCase | kAutoVScroll | kVScroll | kBorder | kTabStop;

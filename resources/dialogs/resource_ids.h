@@ -7,13 +7,6 @@ inline constexpr int IDD_MAIN = 102;
 inline constexpr int IDD_ABOUT = 131;
 inline constexpr int IDR_MAINFRAME = 128;  // icon group: the application icon
 
-// The framework's standard Help command.
-inline constexpr int ID_HELP = 57670;
-
-inline constexpr int IDOK = 1;
-inline constexpr int IDCANCEL = 2;
-inline constexpr int IDC_STATIC = -1;
-
 inline constexpr int IDC_INPUT = 1001;
 inline constexpr int IDC_OUTPUT = 1002;
 inline constexpr int IDC_DEG = 1007;

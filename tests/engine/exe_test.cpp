@@ -24,10 +24,9 @@ struct Window {
       EXPECT_TRUE(reasons.empty()) << "nothing follows the reason";
       if (stage == "error") reasons.emplace_back(text);
     };
-    out = RunExe({input, output, fMode, false, false, formula, ReadFormulaState(formulaState)},
-                 &sink);
+    out = RunExe({input, fMode, false, false, formula, ReadFormulaState(formulaState)}, &sink);
     reason = reasons.empty() ? "" : reasons[0];
-    if (out.output) output = *out.output;
+    if (out.entry) output = NewLog(*out.entry, output);
     if (out.input) input = *out.input;
     if (out.formulaState) formulaState = FormulaStateText(*out.formulaState);
   }
@@ -55,7 +54,7 @@ TEST(Exe, EntryIsTheInputAsTypedAboveTheOldLog) {
     w.formulaState = "X1,(5)+X1";
     w.Exe();
     const std::string entry = row.entry;
-    EXPECT_EQ(w.out.Entry(), entry) << row.input;
+    EXPECT_EQ(w.out.entry.value_or(""), entry) << row.input;
     EXPECT_EQ(w.output, entry.empty() ? "1\r\n=1" : entry + "\r\n1\r\n=1") << row.input;
     EXPECT_EQ(w.input, entry.empty() ? "" : row.input) << row.input;
     EXPECT_EQ(w.out.selection, (Selection{0, w.input.size()})) << row.input;

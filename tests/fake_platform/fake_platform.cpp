@@ -11,6 +11,16 @@ bool FakeEdit::ReplaceText(std::string_view newText) {
   return true;
 }
 
+void FakeEdit::ReplaceSel(std::string_view newText) {
+  int start = 0;
+  int end = 0;
+  GetSel(start, end);
+  const std::size_t from = std::min<std::size_t>(std::max(start, 0), text.size());
+  const std::size_t to = std::clamp<std::size_t>(std::max(end, 0), from, text.size());
+  text.replace(from, to - from, newText);
+  anchor = active = static_cast<int>(from + newText.size());
+}
+
 void FakeEdit::SetSel(int start, int end) {
   if (start == -1) {  // no selection; the caret stays
     anchor = active;

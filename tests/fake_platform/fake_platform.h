@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "resources/dialogs/dialog_template.h"
+#include "window/edit_limit.h"
 #include "window/main_dlg.h"
 
 namespace zorvane::test {
@@ -28,6 +29,8 @@ class FakeEdit : public afx::EditControl {
   }
   std::string GetWindowText() const override { return text; }
   void SetWindowText(std::string_view newText) override { Set(newText, 0, 0); }
+  bool IsEmpty() const override { return text.empty(); }
+  void ReplaceSel(std::string_view newText) override;
   bool ReplaceText(std::string_view newText) override;
   void SetSel(int start, int end) override;
   void ScrollCaret() override { ++scrolls; }
@@ -45,8 +48,8 @@ class FakeEdit : public afx::EditControl {
   int anchor = 0;  // where the selection started; both as last asked, even outside the text
   int active = 0;  // the caret
   int scrolls = 0;
-  std::size_t limit = 32767;  // the most an edit of the user's may fill
-  int beeps = 0;              // edits refused for passing it
+  std::size_t limit = window::kEditLimit;  // the most an edit of the user's may fill
+  int beeps = 0;                           // edits refused for passing it
   std::vector<std::string> announced;
 
  private:

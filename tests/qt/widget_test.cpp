@@ -19,6 +19,7 @@
 #include "edit_boxes.h"
 #include "help_window.h"
 #include "qt_platform.h"
+#include "window/edit_limit.h"
 #include "window/main_app.h"
 
 namespace zorvane::qt {
@@ -186,7 +187,7 @@ TEST(Widgets, EditsStopWholeAtTheLimit) {
   static int beeps = 0;
   SetBeepSink([] { ++beeps; });
   enum Edit { kTyping, kCtrlV, kPasteButton };  // each paste replaces the whole input
-  const int full = kEditLimit;
+  const int full = window::kEditLimit;
   const std::tuple<Edit, int, std::string, bool> rows[] = {
       // edit, free positions left in the Input Box before it, text, taken
       {kTyping, 1, "2", true},

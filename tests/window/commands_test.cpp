@@ -66,8 +66,8 @@ TEST(MainWindow, Paste) {
   struct Row {
     const char* log;
     int start, end;
-    std::string expected;       // in the Input Box, the caret at its end
-    std::size_t limit = 32767;  // the most the Input Box takes
+    std::string expected;                    // in the Input Box, the caret at its end
+    std::size_t limit = window::kEditLimit;  // the most the Input Box takes
     int beeps = 0;
   };
   const Row rows[] = {
@@ -117,7 +117,7 @@ TEST(KeypadCommands, EditTheInputBox) {
     int id;
     const char* expected;  // nullptr: refused whole, with a beep
     int caret;
-    std::size_t limit = 32767;  // the most the Input Box takes
+    std::size_t limit = window::kEditLimit;  // the most the Input Box takes
   };
   const Row rows[] = {
       // Insert at the caret.

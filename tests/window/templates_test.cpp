@@ -20,9 +20,9 @@ TEST(DialogTemplates, MainWindowMessageMapAndNamesAgree) {
   std::set<int> ids;
   std::set<std::string_view> names;
   for (const res::DialogControl& c : res::FindDialogTemplate(102)->controls) {
-    if (c.id == res::IDC_STATIC) continue;
+    if (c.id == afx::IDC_STATIC) continue;
     EXPECT_TRUE(ids.insert(c.id).second) << c.id;
-    const std::string_view name = window::AccessibleName(102, c.id);
+    const std::string_view name = window::AccessibleName(102, c);
     EXPECT_TRUE(!name.empty() && names.insert(name).second) << c.id << " " << name;
     if (c.kind != res::ControlKind::PushButton && c.kind != res::ControlKind::CheckBox) continue;
     const auto clicks = std::count_if(map.begin(), map.end(), [&](const auto& entry) {

@@ -2,11 +2,11 @@
 
 #include <string_view>
 
-namespace zorvane::qt {
+namespace zorvane::res {
 
 // The window's help: the keys, the options, function mode, the expression
 // language and the results, in plain paragraphs (UTF-8). Made at build time
 // from the manual page zorvane(1), so that the two never differ.
 extern const std::string_view kHelpText;
 
-}  // namespace zorvane::qt
+}  // namespace zorvane::res

@@ -1,11 +1,12 @@
 #pragma once
 
-#include <QStringView>
 #include <optional>
+#include <string_view>
 
-namespace zorvane::qt {
+namespace zorvane::window {
 
-// Where a number stands in a line: [start, end) in its UTF-16 positions.
+// Where a number stands in a line of an edit box: [start, end) in its UTF-16
+// positions.
 struct NumberSpan {
   int start;
   int end;
@@ -16,6 +17,6 @@ struct NumberSpan {
 // points, then an exponent mark E with its sign and digits. A position between a
 // number and what precedes or follows it still picks the number. No number
 // there: nullopt.
-std::optional<NumberSpan> NumberAt(QStringView line, int position);
+std::optional<NumberSpan> NumberAt(std::u16string_view line, int position);
 
-}  // namespace zorvane::qt
+}  // namespace zorvane::window
