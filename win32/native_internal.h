@@ -1,0 +1,55 @@
+#pragma once
+
+// Shared by the native_*.cpp files only: it includes <windows.h>.
+
+#include <windows.h>
+
+#include <string_view>
+
+#include "resources/dialogs/dialog_template.h"
+
+namespace zorvane::win32 {
+
+// Where the icon is drawn in a minimised window's client area: centred, with
+// the halves rounded toward zero.
+struct IconOrigin {
+  int x;
+  int y;
+  friend bool operator==(const IconOrigin&, const IconOrigin&) = default;
+};
+IconOrigin IconOriginIn(int clientWidth, int clientHeight, int iconWidth, int iconHeight);
+
+// The program's icon resource at the system's large or small icon size; shared,
+// never freed.
+HICON LoadProgramIcon(int resourceId, bool big);
+
+// What the dialog manager's template cannot say: the default button, the edit
+// boxes' behaviour (the edit limit, Ctrl+Enter, the number under a
+// double-click), and the controls' spoken names.
+void PrepareControls(HWND dialog, const res::DialogTemplate& dialogTemplate);
+
+// An edit box's part of PrepareControls.
+void PrepareEdit(HWND edit);
+
+// The name and description a screen reader speaks for a control, over what it
+// would take from the control itself.
+void NameControl(HWND control, std::u16string_view name, std::u16string_view description);
+
+// A control of the dialog's own that screen readers watch as a live region:
+// what Announce writes there is read out.
+HWND CreateAnnouncer(HWND dialog);
+
+// The keyboard shortcuts of the dialog running modally, from its template's
+// table, for as long as the scope lasts.
+class ShortcutScope {
+ public:
+  explicit ShortcutScope(int templateId);
+  ~ShortcutScope();
+  ShortcutScope(const ShortcutScope&) = delete;
+  ShortcutScope& operator=(const ShortcutScope&) = delete;
+
+ private:
+  int previous_;
+};
+
+}  // namespace zorvane::win32
