@@ -163,9 +163,7 @@ class Answers {
   bool Interactive() {
     const std::string banner =
         calculator_.FunctionMode()
-            ? "Zorvane " ZORVANE_VERSION
-              " - function mode: type a value after each prompt; Ctrl+C starts again, "
-              "Ctrl+D ends.\n"
+            ? "Zorvane " ZORVANE_VERSION " - function mode: Ctrl+C starts again, Ctrl+D ends.\n"
             : "Zorvane " ZORVANE_VERSION " - type an expression, Ctrl+D to end.\n";
     if (!Put(banner, true)) return false;
     LineEditor editor("zorvane-cli", HistoryFile());
