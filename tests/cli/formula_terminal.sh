@@ -24,7 +24,7 @@ send() {
   exit 1
 }
 
-pane new-session -d -c "$work" -x 60 -y 20 \
+pane new-session -d -c "$work" -x 80 -y 20 \
   "timeout --foreground 60 '$cli' --log --formula 'x1-x0*2'; echo \"exit \$?\"; sleep 60"
 send 'X0=' ''
 # X0 is asked first although X1 stands first; the entry comes under the values.
