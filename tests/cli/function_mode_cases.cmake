@@ -100,3 +100,10 @@ X0,X1,result
 1,"2,3",error
 1,,error
 ]] STATUS 1)
+
+# Output that cannot be written ends the run with status 3, also when the rows
+# of a table are not written one at a time.
+set(cannot_write "zorvane-cli: cannot write the output: No space left on device\n")
+cli_case(formula.full_output ARGS --formula X0 1 FULL_OUTPUT STATUS 3 ERR "${cannot_write}")
+cli_case(range.full_output ARGS --formula X0 --range X0=1:100000:1 FULL_OUTPUT STATUS 3
+  ERR "${cannot_write}")
