@@ -47,7 +47,7 @@ std::optional<Decimal> ReadDecimal(std::string_view text) {
 
 // The number in units of 10^-scale (scale at least as long as its fraction),
 // or nullopt when that takes more than Range::kMaxDigits digits.
-std::optional<std::int64_t> Scaled(const Decimal& number, int scale) {
+std::optional<std::int64_t> Scaled(const Decimal& number, std::size_t scale) {
   std::string digits(number.whole);
   digits.append(number.fraction).append(scale - number.fraction.size(), '0');
   const std::size_t first = digits.find_first_not_of('0');
@@ -82,7 +82,7 @@ std::optional<Range> Range::Parse(std::string_view text, std::string& error) {
   }
 
   std::array<Decimal, 3> numbers;
-  int scale = 0;
+  std::size_t scale = 0;  // the finest decimal place among the three
   for (std::size_t i = 0; i < parts.size(); ++i) {
     const std::optional<Decimal> number = ReadDecimal(parts[i]);
     if (!number) {
@@ -91,16 +91,15 @@ std::optional<Range> Range::Parse(std::string_view text, std::string& error) {
       return std::nullopt;
     }
     numbers[i] = *number;
-    if (number->fraction.size() > static_cast<std::size_t>(kMaxDigits)) {
-      scale = kMaxDigits + 1;  // too fine in any case
-    } else {
-      scale = std::max(scale, static_cast<int>(number->fraction.size()));
-    }
+    scale = std::max(scale, number->fraction.size());
   }
-  const std::optional<std::int64_t> from = Scaled(numbers[0], scale);
-  const std::optional<std::int64_t> to = Scaled(numbers[1], scale);
-  const std::optional<std::int64_t> step = Scaled(numbers[2], scale);
-  if (scale > kMaxDigits || !from || !to || !step) {
+  std::optional<std::int64_t> from, to, step;
+  if (scale <= static_cast<std::size_t>(kMaxDigits)) {
+    from = Scaled(numbers[0], scale);
+    to = Scaled(numbers[1], scale);
+    step = Scaled(numbers[2], scale);
+  }
+  if (!from || !to || !step) {
     error = named + "FROM, TO and STEP written to the same decimal place take more than " +
             std::to_string(kMaxDigits) + " digits";
     return std::nullopt;
@@ -119,7 +118,7 @@ std::optional<Range> Range::Parse(std::string_view text, std::string& error) {
   range.variable_ = {'X', variable[1]};
   range.from_ = *from;
   range.step_ = *step;
-  range.scale_ = scale;
+  range.scale_ = static_cast<int>(scale);
   range.count_ = static_cast<std::uint64_t>(span / *step) + 1;
   return range;
 }

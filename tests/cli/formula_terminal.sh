@@ -25,13 +25,14 @@ send() {
 }
 
 pane new-session -d -c "$work" -x 80 -y 20 \
-  "timeout --foreground 60 '$cli' --log --formula 'x1-x0*2'; echo \"exit \$?\"; sleep 60"
+  "timeout --foreground 60 '$cli' --formula 'x1-x0*2'; echo \"exit \$?\"; sleep 60"
 send 'X0=' ''
-# X0 is asked first although X1 stands first; the entry comes under the values.
+# X0 is asked first although X1 stands first; "=" and the result come under
+# the values.
 send 'X1=' 3 Enter
-send $'X0=3\nX1=10\nX1-X0*2=(10)-(3)*2\n=4\nX0=' 10 Enter
+send $'X0=3\nX1=10\n=4\nX0=' 10 Enter
 # Ctrl+C drops the values given so far: the next prompt is X0= again.
 send $'X0=1\nX1=2^C\nX0=' 1 Enter 2 C-c
-send $'X0=\nX1=\nX1-X0*2=()-()*2\n=error\nX0=' Enter Enter
+send $'X0=\nX1=\n=error\nX0=' Enter Enter
 send $'X0=^D\nexit 1' C-d
 echo "function mode at a terminal as expected"

@@ -54,6 +54,8 @@ cli_case(range.two_ranges ARGS --csv --formula X0-X1 --range=X1=10:20:10 --range
   OUT "X1,X0,result\n10,1,-9\n10,2,-8\n10,3,-7\n20,1,-19\n20,2,-18\n20,3,-17\n")
 cli_case(range.fine_and_large ARGS --csv --formula X0 --range X0=99999999.99999998:100000000:.00000001
   OUT "X0,result\n99999999.99999998,100000000\n99999999.99999999,100000000\n100000000,100000000\n")
+cli_case(range.finest_place ARGS --csv --formula X0 --range X0=0:0.00000000000000002:0.00000000000000001
+  OUT "X0,result\n0,0\n0.00000000000000001,1E-17\n0.00000000000000002,2E-17\n")
 cli_case(range.one_value ARGS --formula X0 --range X0=5:5:-1 OUT "5\n")
 
 # Refusals: exit status 2, nothing evaluated, no input read.
@@ -74,6 +76,8 @@ refused(number "range 'X1=1:2:1e-1': '1e-1' is not a decimal number such as 10, 
   ${two} X1=1:2:1e-1)
 refused(digits "range 'X1=0:100000000:0.000000001': FROM, TO and STEP written to the same decimal place take more than 17 digits"
   ${two} X1=0:100000000:0.000000001)
+refused(too_fine "range 'X1=0:1:0.0000000000000000000000001': FROM, TO and STEP written to the same decimal place take more than 17 digits"
+  ${two} X1=0:1:0.0000000000000000000000001)
 refused(variable_without_range "the formula holds X1, for which no --range gives values"
   --formula X0*X1 --range X0=0:1:1)
 refused(range_and_values "the values come from --range; give none as arguments as well"
