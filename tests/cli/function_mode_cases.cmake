@@ -5,7 +5,7 @@
 # Values go to the prompts in the order in which they come: X0 first, and a
 # value that brings in a variable is followed by the value for it. Small
 # letters are capitals; each argument is one evaluation.
-cli_case(formula.values_to_prompts ARGS --formula x0*2+x1 3,4 1+1,-1 OUT "10\n3\n")
+cli_case(formula.values_to_prompts ARGS --formula=x0*2+x1 3,4 1+1,-1 OUT "10\n3\n")
 cli_case(formula.log_shows_the_order ARGS --log --formula X1-X0 1,2 "x2,5"
   OUT "X1-X0=(2)-(1)\n=1\nX1-X0\n=error\n" STATUS 1)
 cli_case(formula.value_brings_a_variable ARGS --log --formula X0+1 X1,5
@@ -86,6 +86,7 @@ refused(range_without_formula "--range gives the values of a formula; store one 
   --range X0=1:2:1)
 refused(log_and_csv "--log and --csv cannot be used together" --log --csv)
 refused(formula_without_text "option '--formula' needs a value" --formula)
+refused(formula_twice "--formula given twice" --formula X0 --formula X1 1)
 
 # --csv: a header, the values as given, the result; with --explain a reason
 # column instead of lines on standard error. Fields are quoted where needed.
