@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -17,13 +18,18 @@ struct CommandLine {
   bool explain = false;
   bool help = false;
   bool version = false;
+  bool log = false;                      // --log: the log entry instead of the result
+  bool csv = false;                      // --csv: comma-separated values
+  std::optional<std::string> formula;    // --formula: function mode on this formula
+  std::vector<std::string> ranges;       // --range, as given: X0=FROM:TO:STEP
   std::vector<std::string> expressions;  // may hold kStandardInput
   std::string error;                     // a usage error, or empty
 };
 
 // Reads the arguments after the program name. An argument that begins with a
 // single "-" is an expression ("-2^2"); "--" ends the options; "-" alone
-// stands for standard input.
+// stands for standard input. --formula and --range take the next argument,
+// or the text after "=" in the same one.
 CommandLine ParseCommandLine(const std::vector<std::string>& args);
 
 // Letters a to z become capitals, as the window's Input Box does with typing.

@@ -9,10 +9,6 @@ namespace {
 
 constexpr int kHistorySize = 1000;
 
-const char* Prompt(EditLine*) {
-  return "> ";
-}
-
 }  // namespace
 
 std::filesystem::path HistoryFile() {
@@ -58,6 +54,12 @@ LineEditor::LineEditor(const char* program, std::filesystem::path historyFile)
 
 LineEditor::~LineEditor() = default;
 
+const char* LineEditor::Prompt(EditLine* el) {
+  void* data = nullptr;
+  el_get(el, EL_CLIENTDATA, &data);
+  return static_cast<LineEditor*>(data)->prompt_.c_str();
+}
+
 unsigned char LineEditor::DropLine(EditLine* el, int) {
   void* data = nullptr;
   el_get(el, EL_CLIENTDATA, &data);
@@ -70,10 +72,11 @@ unsigned char LineEditor::DropLine(EditLine* el, int) {
   return CC_REFRESH;
 }
 
-bool LineEditor::ReadLine(std::string& line) {
+bool LineEditor::ReadLine(std::string& line, const std::string& prompt) {
   dropped_ = false;
+  prompt_ = prompt;
   if (!editLine_) {
-    std::fputs("> ", stdout);
+    std::fputs(prompt_.c_str(), stdout);
     std::fflush(stdout);
     char buffer[4096];
     line.clear();

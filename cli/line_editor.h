@@ -23,15 +23,18 @@ class LineEditor {
   LineEditor& operator=(const LineEditor&) = delete;
   ~LineEditor();
 
-  // Prompts with "> " and reads one line, without its line break; a dropped
-  // line reads as empty. False at the end of the input.
-  bool ReadLine(std::string& line);
+  // Prompts with `prompt` and reads one line, without its line break; a
+  // dropped line reads as empty, and Dropped() then tells so. False at the
+  // end of the input.
+  bool ReadLine(std::string& line, const std::string& prompt = "> ");
+  bool Dropped() const { return dropped_; }
 
   // Adds the line to the history and saves the history file.
   void Remember(const std::string& line);
 
  private:
   static unsigned char DropLine(EditLine* editLine, int key);
+  static const char* Prompt(EditLine* editLine);
 
   struct Closer {
     void operator()(EditLine* editLine) const { el_end(editLine); }
@@ -40,6 +43,7 @@ class LineEditor {
   std::unique_ptr<History, Closer> history_;
   std::unique_ptr<EditLine, Closer> editLine_;
   std::filesystem::path historyFile_;
+  std::string prompt_;
   bool dropped_ = false;
 };
 

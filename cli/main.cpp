@@ -10,6 +10,7 @@
 #include <string_view>
 #include <vector>
 
+#include "cli/answers.h"
 #include "cli/command_line.h"
 #include "cli/line_editor.h"
 #include "cli/output.h"
@@ -29,21 +30,39 @@ constexpr int kExitOutput = 3;
 constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
 
 constexpr std::string_view kUsage =
-    "Usage: zorvane-cli [--deg] [--fix-e] [--trace] [--explain] [EXPRESSION ...]\n"
+    "Usage: zorvane-cli [OPTION ...] [EXPRESSION ...]\n"
+    "       zorvane-cli [OPTION ...] --formula FORMULA [VALUES ...]\n"
+    "       zorvane-cli [OPTION ...] --formula FORMULA --range X0=FROM:TO:STEP ...\n"
     "Evaluates each EXPRESSION as the Zorvane window does and prints one result\n"
     "line for each. Without EXPRESSION, or where an EXPRESSION is \"-\", reads\n"
     "standard input line by line and prints exactly one line for each line read.\n"
+    "With --formula, each argument or line holds the values for the prompts X0=,\n"
+    "X1=, ... in the order of their digits, separated by commas.\n"
     "\n"
     "  --deg        angles in degrees (the window's DEG)\n"
     "  --fix-e      every result in exponent form (the window's Fix_E)\n"
     "  --trace      show every rewrite of the expression on standard error\n"
     "  --explain    say on standard error why an evaluation failed\n"
+    "  --formula FORMULA\n"
+    "               function mode: evaluate FORMULA, with the variables X0..X9,\n"
+    "               for each set of values (the window's F_IN and F_Mode)\n"
+    "  --range X0=FROM:TO:STEP\n"
+    "               the values of a variable, FROM to TO in exact decimal steps;\n"
+    "               one for each variable, every combination (the first slowest)\n"
+    "  --log        print the log entry: the display text, then \"=\" and the result\n"
+    "  --csv        print comma-separated values: a header, then the values and\n"
+    "               the result of each evaluation (and the reason with --explain)\n"
     "  --help       show this help\n"
     "  --version    show the version\n"
     "  --           end of options; later arguments are expressions\n"
     "\n"
     "Exit status: 0 when no evaluation failed, 1 when any gave \"error\",\n"
     "2 for a usage error, 3 when the output could not be written.\n";
+
+int UsageError(const std::string& error) {
+  WriteAll(stderr, "zorvane-cli: " + error + "\nTry 'zorvane-cli --help'.\n");
+  return kExitUsage;
+}
 
 // Says once on standard error that the output failed, and gives the status.
 int OutputFailed() {
@@ -103,13 +122,17 @@ int main(int argc, char** argv) {
 
   const std::vector<std::string> args(argv + 1, argv + argc);
   const zorvane::cli::CommandLine line = zorvane::cli::ParseCommandLine(args);
-  if (!line.error.empty()) {
-    WriteAll(stderr, "zorvane-cli: " + line.error + "\nTry 'zorvane-cli --help'.\n");
-    return kExitUsage;
-  }
+  if (!line.error.empty()) return UsageError(line.error);
   if (line.help) return WriteAll(stdout, kUsage) ? kExitOk : OutputFailed();
   if (line.version) {
     return WriteAll(stdout, "zorvane-cli " ZORVANE_VERSION "\n") ? kExitOk : OutputFailed();
+  }
+
+  if (zorvane::cli::WantsAnswers(line)) {
+    const zorvane::cli::AnswersRun run = zorvane::cli::RunAnswers(line);
+    if (!run.usageError.empty()) return UsageError(run.usageError);
+    if (run.outputFailed) return OutputFailed();
+    return run.anyError ? kExitSomeError : kExitOk;
   }
 
   Session session{line.options, line.trace, line.explain};

@@ -48,3 +48,4 @@ function(cli_case name)
 endfunction()
 
 include(${CMAKE_CURRENT_LIST_DIR}/cases.cmake)
+include(${CMAKE_CURRENT_LIST_DIR}/function_mode_cases.cmake)

@@ -1,0 +1,281 @@
+#include "cli/answers.h"
+
+#include <unistd.h>
+
+#include <algorithm>
+#include <cstdint>
+#include <cstdio>
+#include <iostream>
+#include <numeric>
+#include <string_view>
+#include <vector>
+
+#include "cli/answer_text.h"
+#include "cli/function_mode_run.h"
+#include "cli/line_editor.h"
+#include "cli/output.h"
+#include "cli/range.h"
+#include "cli/trace_text.h"
+#include "zorvane_facts.h"
+
+namespace zorvane::cli {
+namespace {
+
+constexpr std::uint64_t kMaxRows = 1'000'000;
+constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+
+// The variables that a formula holds, in the order of their digits: the order
+// of its prompts when no value brings in another variable.
+std::vector<std::string> Variables(std::string_view formula) {
+  std::vector<std::string> variables;
+  for (char digit = '0'; digit <= '9'; ++digit) {
+    std::string name{'X', digit};
+    if (formula.find(name) != std::string_view::npos) variables.push_back(std::move(name));
+  }
+  return variables;
+}
+
+// The ranges of the command line, each for a variable of the formula and
+// together for all of them, in at most kMaxRows rows; false with `error`
+// saying why otherwise.
+bool ReadRanges(const std::vector<std::string>& texts, const std::vector<std::string>& variables,
+                std::vector<Range>& ranges, std::string& error) {
+  std::uint64_t rows = 1;
+  bool overflow = false;
+  for (const std::string& text : texts) {
+    std::optional<Range> range = Range::Parse(text, error);
+    if (!range) return false;
+    const std::string& variable = range->Variable();
+    if (std::find(variables.begin(), variables.end(), variable) == variables.end()) {
+      error = "range '" + text + "': the formula holds no " + variable;
+      return false;
+    }
+    for (const Range& earlier : ranges) {
+      if (earlier.Variable() == variable) {
+        error = "range '" + text + "': " + variable + " has a range already";
+        return false;
+      }
+    }
+    overflow = overflow || __builtin_mul_overflow(rows, range->Count(), &rows);
+    ranges.push_back(std::move(*range));
+  }
+  for (const std::string& variable : variables) {
+    const auto sameVariable = [&variable](const Range& range) {
+      return range.Variable() == variable;
+    };
+    if (std::none_of(ranges.begin(), ranges.end(), sameVariable)) {
+      error = "the formula holds " + variable + ", for which no --range gives values";
+      return false;
+    }
+  }
+  if (overflow || rows > kMaxRows) {
+    error = "the ranges give " +
+            (overflow ? "more than " + std::to_string(kMaxRows) : std::to_string(rows)) +
+            " rows; a table has at most " + std::to_string(kMaxRows);
+    return false;
+  }
+  return true;
+}
+
+// The checks made before anything is evaluated; false with `error` saying
+// why.
+bool Check(const CommandLine& line, const Calculator& calculator, std::vector<Range>& ranges,
+           std::string& error) {
+  if (line.log && line.csv) {
+    error = "--log and --csv cannot be used together";
+  } else if (!line.ranges.empty() && !line.formula) {
+    error = "--range gives the values of a formula; store one with --formula";
+  } else if (!line.ranges.empty() && !line.expressions.empty()) {
+    error = "the values come from --range; give none as arguments as well";
+  } else if (!line.ranges.empty()) {
+    ReadRanges(line.ranges, Variables(calculator.Formula()), ranges, error);
+  }
+  return error.empty();
+}
+
+// Evaluates the inputs of one run and writes the answers.
+class Answers {
+ public:
+  Answers(const CommandLine& line, Calculator& calculator, AnswerText text)
+      : line_(line), calculator_(calculator), text_(std::move(text)) {}
+
+  // Each false return means that the output failed.
+  bool Run(const std::vector<Range>& ranges) {
+    if (!Put(text_.Header(), true)) return false;
+    if (!ranges.empty()) return Table(ranges);
+    if (line_.expressions.empty()) return StandardInput();
+    for (const std::string& expression : line_.expressions) {
+      const bool written = expression == kStandardInput
+                               ? StandardInput()
+                               : AnswerInput(ArgumentText(expression), false);
+      if (!written) return false;
+    }
+    return true;
+  }
+
+ private:
+  static bool Put(std::string_view text, bool flush) {
+    if (std::fwrite(text.data(), 1, text.size(), stdout) != text.size()) return false;
+    return !flush || std::fflush(stdout) == 0;
+  }
+
+  // Says why an answer is "error", where the options ask for it on standard
+  // error: under --trace always, under --explain unless a column says it.
+  void Explain(const Answer& answer) const {
+    if (answer.result != "error") return;
+    if (line_.trace || (line_.explain && text_.Form() != AnswerForm::Csv)) {
+      WriteAll(stderr, ReasonLine(answer.reason));
+    }
+  }
+
+  // One input (an argument or a line): the values for the formula, or the
+  // text to evaluate.
+  bool AnswerInput(std::string_view input, bool atTerminal) {
+    std::vector<std::string_view> values{input};
+    Answer answer;
+    if (calculator_.FunctionMode()) {
+      values = SplitValues(input);
+      answer = calculator_.EvaluateFormula(values);
+    } else {
+      answer = calculator_.Evaluate(input);
+    }
+    Explain(answer);
+    return Put(text_.Text(answer, values, atTerminal), true);
+  }
+
+  bool StandardInput() { return isatty(STDIN_FILENO) ? Interactive() : Batch(); }
+
+  // One answer for each line, written before the next line is read.
+  bool Batch() {
+    std::string line;
+    while (std::getline(std::cin, line)) {
+      if (line.ends_with('\r')) line.pop_back();
+      // A byte-order mark that an editor put at the start of the file.
+      if (!inputStarted_ && line.starts_with(kByteOrderMark)) {
+        line.erase(0, kByteOrderMark.size());
+      }
+      inputStarted_ = true;
+      if (!AnswerInput(line, false)) return false;
+    }
+    return true;
+  }
+
+  bool Interactive() {
+    const std::string banner =
+        calculator_.FunctionMode()
+            ? "Zorvane " ZORVANE_VERSION " - function mode: Ctrl+C starts again, Ctrl+D ends.\n"
+            : "Zorvane " ZORVANE_VERSION " - type an expression, Ctrl+D to end.\n";
+    if (!Put(banner, true)) return false;
+    LineEditor editor("zorvane-cli", HistoryFile());
+    const bool written = calculator_.FunctionMode() ? AskForValues(editor) : Expressions(editor);
+    return written && Put("\n", true);
+  }
+
+  // The window's session: each line evaluated, empty ones passed over.
+  bool Expressions(LineEditor& editor) {
+    std::string line;
+    while (editor.ReadLine(line)) {
+      const Answer answer = calculator_.Evaluate(line);
+      if (answer.result.empty()) continue;
+      editor.Remember(line);
+      Explain(answer);
+      if (!Put(text_.Text(answer, {line}, true), true)) return false;
+    }
+    return true;
+  }
+
+  // Function mode as in the window: "X0=", "X1=", ... one at a time, then the
+  // answer. Ctrl+C drops the values given so far and starts again at the
+  // first prompt; Ctrl+D ends.
+  bool AskForValues(LineEditor& editor) {
+    std::string line;
+    for (;;) {
+      FormulaEvaluation evaluation(calculator_);
+      std::vector<std::string> typed;
+      while (!evaluation.Asking().empty()) {
+        if (!editor.ReadLine(line, evaluation.Asking() + "=")) return true;
+        if (editor.Dropped()) break;
+        if (!line.empty()) editor.Remember(line);
+        typed.push_back(line);
+        evaluation.Give(line);
+      }
+      if (!evaluation.Asking().empty()) continue;  // dropped
+      const Answer answer = evaluation.TakeAnswer();
+      Explain(answer);
+      if (!Put(text_.Text(answer, {typed.begin(), typed.end()}, true), true)) return false;
+      if (typed.empty()) return true;  // a formula that asks for nothing has one answer
+    }
+  }
+
+  // A row for each combination of the ranges' values, the last range varying
+  // fastest; only the current row is kept, however many there are.
+  bool Table(const std::vector<Range>& ranges) {
+    const std::size_t count = ranges.size();
+    std::vector<std::uint64_t> at(count, 0);
+    std::vector<std::string> texts;
+    for (const Range& range : ranges)
+      texts.push_back(range.ValueText(0));
+    // The prompts come in the order of the variables' digits.
+    std::vector<std::size_t> asked(count);
+    std::iota(asked.begin(), asked.end(), 0);
+    std::sort(asked.begin(), asked.end(), [&ranges](std::size_t a, std::size_t b) {
+      return ranges[a].Variable() < ranges[b].Variable();
+    });
+    std::vector<std::string_view> values(count);
+    std::vector<std::string_view> shown(count);
+    for (;;) {
+      for (std::size_t i = 0; i < count; ++i) {
+        values[i] = texts[asked[i]];
+        shown[i] = texts[i];
+      }
+      const Answer answer = calculator_.EvaluateFormula(values);
+      Explain(answer);
+      if (!Put(text_.Text(answer, shown, false), false)) return false;
+
+      std::size_t moving = count;
+      while (moving > 0 && ++at[moving - 1] == ranges[moving - 1].Count()) {
+        --moving;
+        at[moving] = 0;
+        texts[moving] = ranges[moving].ValueText(0);
+      }
+      if (moving == 0) return std::fflush(stdout) == 0;
+      texts[moving - 1] = ranges[moving - 1].ValueText(at[moving - 1]);
+    }
+  }
+
+  const CommandLine& line_;
+  Calculator& calculator_;
+  AnswerText text_;
+  bool inputStarted_ = false;  // standard input has been read from
+};
+
+}  // namespace
+
+bool WantsAnswers(const CommandLine& line) {
+  return line.formula || !line.ranges.empty() || line.log || line.csv;
+}
+
+AnswersRun RunAnswers(const CommandLine& line) {
+  AnswersRun run;
+  Calculator calculator(line.options, line.formula, line.trace, line.explain);
+  std::vector<Range> ranges;
+  if (!Check(line, calculator, ranges, run.usageError)) return run;
+
+  std::vector<std::string> columns;
+  if (!ranges.empty()) {
+    for (const Range& range : ranges)
+      columns.push_back(range.Variable());
+  } else if (calculator.FunctionMode()) {
+    columns = Variables(calculator.Formula());
+  } else {
+    columns = {"expression"};
+  }
+  const AnswerForm form =
+      line.csv ? AnswerForm::Csv : (line.log ? AnswerForm::Log : AnswerForm::Result);
+  Answers answers(line, calculator, AnswerText(form, std::move(columns), line.explain));
+  run.outputFailed = !answers.Run(ranges);
+  run.anyError = calculator.anyError;
+  return run;
+}
+
+}  // namespace zorvane::cli

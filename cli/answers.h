@@ -1,0 +1,24 @@
+#pragma once
+
+#include <string>
+
+#include "cli/command_line.h"
+
+namespace zorvane::cli {
+
+// True when the command line asks for more than result lines: function mode
+// (--formula, --range), log entries (--log) or a table (--csv).
+bool WantsAnswers(const CommandLine& line);
+
+struct AnswersRun {
+  std::string usageError;     // refused before anything was evaluated
+  bool outputFailed = false;  // standard output could not be written (errno says why)
+  bool anyError = false;      // some answer was "error"
+};
+
+// Evaluates what the command line gives (the arguments, standard input line by
+// line or at a terminal, or the values of the ranges) and writes the answers
+// in the form asked for.
+AnswersRun RunAnswers(const CommandLine& line);
+
+}  // namespace zorvane::cli
