@@ -6,6 +6,7 @@
 #include "engine/function_pass.h"
 #include "engine/number_text.h"
 #include "engine/power_pass.h"
+#include "engine/put_value.h"
 #include "engine/reasons.h"
 #include "engine/scan.h"
 
@@ -91,18 +92,7 @@ PassStep ApplyArithmetic(WorkingState& state, std::size_t op) {
       value = left - right;
       break;
   }
-  if (!std::isfinite(value)) {
-    return state.Fail([&] { return written() + " is too large to hold"; });
-  }
-  std::string numberText = NumberText(value);
-  if (!ExponentInRange(numberText)) {
-    return state.Fail(
-        [&] { return written() + " gives " + Shown(value) + ", " + WhereOutOfRange(numberText); });
-  }
-  state.SetLastNumberText(std::move(numberText));
-  state.Replace(leftBegin, rightEnd - leftBegin, "+" + state.LastNumberText(), "arithmetic");
-  state.CollapseSigns();
-  return PassStep::Rewrote;
+  return PutValue(state, value, {leftBegin, rightEnd - leftBegin, "arithmetic"}, written);
 }
 
 std::string UnopenedBracket() {
