@@ -99,7 +99,7 @@ Outcome Run(std::string_view display, std::string_view working, const Options& o
   }
   text = CodeNamesHoldingTheExponentMark(text, track != nullptr ? &positions.of : nullptr);
   Trace(trace, "wrap", text);
-  if (Contains(text, "E")) {
+  if (text.find(kTypedExponentMark) != std::string::npos) {
     std::size_t failedAt = 0;
     if (!ExpandExponentNotation(text, &failedAt, track != nullptr ? &positions.of : nullptr)) {
       TraceFailure(trace, [&] {

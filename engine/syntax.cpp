@@ -10,19 +10,34 @@ namespace {
 
 // The kinds of token the check tells apart. Each token of the working text
 // stands as its kind's letter in the kind string; characters of no token stay
-// as they are. Every letter is small, and no token holds a small letter, so no
-// letter can be taken for a token.
-constexpr char kFunctionName = 'a';
-constexpr char kSign = 'b';
-constexpr char kDigit = 'd';
-constexpr char kPi = 'f';
-constexpr char kPoint = 'g';
-constexpr char kOpen = 'h';
-constexpr char kClose = 'i';
-constexpr char kPower = 'j';
-constexpr char kTimesOrDivide = 'k';
-constexpr std::array<char, 9> kTokenKinds{kFunctionName, kSign,  kDigit, kPi,           kPoint,
-                                          kOpen,         kClose, kPower, kTimesOrDivide};
+// as they are. The letters are small and run from "a" on without a gap: the
+// check refuses every small letter of the text before it reads the kinds, so a
+// letter in the kind string is always a kind.
+enum class Kind : char {
+  FunctionName = 'a',
+  Sign,
+  Digit,
+  Pi,
+  Point,
+  Open,
+  Close,
+  Power,
+  TimesOrDivide,
+};
+constexpr std::size_t kKindCount = 9;
+constexpr char Letter(Kind kind) {
+  return static_cast<char>(kind);
+}
+constexpr char kFunctionName = Letter(Kind::FunctionName);
+constexpr char kSign = Letter(Kind::Sign);
+constexpr char kDigit = Letter(Kind::Digit);
+constexpr char kPi = Letter(Kind::Pi);
+constexpr char kPoint = Letter(Kind::Point);
+constexpr char kOpen = Letter(Kind::Open);
+constexpr char kClose = Letter(Kind::Close);
+constexpr char kPower = Letter(Kind::Power);
+constexpr char kTimesOrDivide = Letter(Kind::TimesOrDivide);
+static_assert(kTimesOrDivide - kFunctionName + 1 == kKindCount);
 
 constexpr std::string_view kPiName = "PI";
 constexpr std::string_view kPiValue = "3.141592653589793";
@@ -76,11 +91,10 @@ constexpr std::array<Neighbours, 31> kForbiddenNeighbours{{
 constexpr std::array<char, 6> kForbiddenBetweenNames{kPower, kSign, kTimesOrDivide,
                                                      kDigit, kPi,   kClose};
 
-// Kind letters run from "a" to "k"; the forbidden neighbours indexed by them.
-constexpr std::size_t kKindRange = 11;
-using NeighbourTable = std::array<std::array<bool, kKindRange>, kKindRange>;
+// The forbidden neighbours indexed by their kinds.
+using NeighbourTable = std::array<std::array<bool, kKindCount>, kKindCount>;
 constexpr std::size_t KindIndex(char kind) {
-  return static_cast<std::size_t>(kind - 'a');
+  return static_cast<std::size_t>(kind - kFunctionName);
 }
 constexpr NeighbourTable MakeNeighbourTable() {
   NeighbourTable table{};
@@ -97,16 +111,8 @@ bool ForbiddenBetweenNames(char kind) {
   return false;
 }
 
-constexpr std::array<bool, 256> MakeKindLetterTable() {
-  std::array<bool, 256> table{};
-  for (const char k : kTokenKinds)
-    table[static_cast<unsigned char>(k)] = true;
-  return table;
-}
-constexpr std::array<bool, 256> kIsKindLetter = MakeKindLetterTable();
-
 bool IsTokenKind(char c) {
-  return kIsKindLetter[static_cast<unsigned char>(c)];
+  return c >= kFunctionName && c <= kTimesOrDivide;
 }
 
 char KindOfCharacter(char c) {
@@ -395,9 +401,13 @@ void SubstituteFunctionCodes(std::string& text) {
       continue;
     }
     const std::string_view rest = std::string_view(text).substr(i);
+    // No name begins another, so the first that matches is the only one.
     const Function* name = nullptr;
     for (const Function* f : FunctionsCodedBySyntax()) {
-      if (f->name.front() == rest.front() && rest.starts_with(f->name)) name = f;
+      if (f->name.front() == rest.front() && rest.starts_with(f->name)) {
+        name = f;
+        break;
+      }
     }
     if (name != nullptr) {
       coded.append(name->code);
