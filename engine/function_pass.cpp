@@ -38,7 +38,7 @@ PassStep ApplyFirstFunction(WorkingState& state) {
   const std::optional<FirstPrint> firstPrint = function->evaluate(x, angleFactor);
   if (!firstPrint) return state.Fail(noValue);
   // The call as a reader would write it: "EXP(233)".
-  const auto call = [&] { return std::string(function->name) + "(" + Shown(x) + ")"; };
+  const auto call = [&] { return std::string(function->name) + "(" + ShownExactly(x) + ")"; };
   return PutValue(state, ReadNumber(*firstPrint),
                   {.pos = at,
                    .length = argumentEnd - at,

@@ -177,14 +177,14 @@ bool InDomain(Domain domain, double x, double angleFactor) {
 
 std::string WhyNoValue(const Function& f, double x, bool deg) {
   const std::string name(f.name);
-  const std::string got = ", got " + Shown(x);
+  const std::string got = ", got " + ShownExactly(x);
   const std::string unit = deg ? " degrees" : " radians";
   const double factor = AngleFactor(deg);
   if (!InDomain(f.domain, x, factor)) {
     switch (f.domain) {
       case Domain::Angle:
         return name + " takes angles up to " + Shown(kMaxAngle / factor) + unit +
-               (deg ? " (26 radians)" : "") + got;
+               (deg ? " (26 radians)" + got : got + ". For degrees, use DEG.");
       case Domain::UnitRange:
         return name + " needs an argument from -1 to 1" + got;
       case Domain::Positive:
@@ -198,7 +198,7 @@ std::string WhyNoValue(const Function& f, double x, bool deg) {
   // Within the domain only a pole of an angle function or a value too large to
   // hold leaves a function without a value.
   if (f.domain == Domain::Angle) return name + " is undefined at " + Shown(x) + unit;
-  return name + "(" + Shown(x) + ") is too large to hold";
+  return name + "(" + ShownExactly(x) + ") is too large to hold";
 }
 
 }  // namespace zorvane

@@ -142,9 +142,11 @@ PowerLook FindReadyPower(std::string_view text) {
 // Why a power has no value.
 enum class PowerRefusal {
   None,
-  OutOfRange,    // the range check refused it
-  ZeroBase,      // 0 to a power of 0 or below
-  NegativeBase,  // a negative base with an exponent between -1 and 1
+  OutOfRange,        // the range check refused it
+  ZeroBase,          // 0 to a power of 0 or below
+  NegativeFraction,  // a negative base with an exponent between -1 and 0
+  PositiveFraction,  // a negative base with an exponent between 0 and 1
+  NoRealValue,       // a negative base with any other exponent that is not whole
 };
 
 struct PowerOutcome {
@@ -152,19 +154,23 @@ struct PowerOutcome {
   PowerRefusal refusal = PowerRefusal::None;
 };
 
-// base^exponent, unless the range check or the domain refuses it.
+// base^exponent, unless the range check or the domain refuses it, or the
+// value is no real number.
 PowerOutcome PowerValue(double base, double exponent) {
   if (!PowerRangeCheckPasses(base, exponent)) return {0, PowerRefusal::OutOfRange};
   if (base == 0 && exponent <= 0) return {0, PowerRefusal::ZeroBase};
   // A base of 0 with a negative exponent was refused just above.
-  if (base < 0 && exponent > -1 && exponent < 0) return {0, PowerRefusal::NegativeBase};
-  if (base < 0 && exponent > 0 && exponent < 1) return {0, PowerRefusal::NegativeBase};
-  return {std::pow(base, exponent), PowerRefusal::None};
+  if (base < 0 && exponent > -1 && exponent < 0) return {0, PowerRefusal::NegativeFraction};
+  if (base < 0 && exponent > 0 && exponent < 1) return {0, PowerRefusal::PositiveFraction};
+  const double value = std::pow(base, exponent);
+  if (std::isnan(value)) return {0, PowerRefusal::NoRealValue};
+  return {value, PowerRefusal::None};
 }
 
 // The power as a reader would write it: "(-8)^1.5".
 std::string Written(double base, double exponent) {
-  return (base < 0 ? "(" + Shown(base) + ")" : Shown(base)) + "^" + Shown(exponent);
+  const std::string shownBase = ShownExactly(base);
+  return (base < 0 ? "(" + shownBase + ")" : shownBase) + "^" + ShownExactly(exponent);
 }
 
 std::string RefusalReason(PowerRefusal refusal, double base, double exponent) {
@@ -174,8 +180,12 @@ std::string RefusalReason(PowerRefusal refusal, double base, double exponent) {
       return power + " goes beyond the range 1E-100 to 1E+100";
     case PowerRefusal::ZeroBase:
       return power + ": 0 has no power of 0 or below";
+    case PowerRefusal::NegativeFraction:
+      return power + ": a negative base cannot take an exponent between -1 and 0";
+    case PowerRefusal::PositiveFraction:
+      return power + ": a negative base cannot take an exponent between 0 and 1";
     default:
-      return power + ": a negative base cannot take an exponent between -1 and 1";
+      return power + " has no real value: a negative base takes whole exponents only";
   }
 }
 

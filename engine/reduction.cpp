@@ -75,7 +75,7 @@ PassStep ApplyArithmetic(WorkingState& state, std::size_t op) {
   const double right = ReadNumber(text.substr(op + 1, rightEnd - (op + 1)));
   const char operation = text[op];
   // The operation as a reader would write it: "1/0".
-  const auto written = [&] { return Shown(left) + operation + Shown(right); };
+  const auto written = [&] { return ShownExactly(left) + operation + ShownExactly(right); };
   double value = 0;
   switch (operation) {
     case '*':
@@ -206,7 +206,11 @@ bool ReduceToNumber(WorkingState& state) {
     if (brackets == PassStep::Failed) return false;
     // A cycle that changed nothing would repeat itself for ever.
     if (brackets == PassStep::Nothing && !changed) {
-      state.Fail([&] { return "nothing more can be worked out in " + state.Text(); });
+      state.Fail([&] {
+        return "cannot work out " + ReadableWorkingText(state.Text()) +
+               ": a bracketed base right after a function name or \"^\" needs brackets of its "
+               "own to be raised to a power, as in (SIN(3))^2";
+      });
       return false;
     }
   }

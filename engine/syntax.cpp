@@ -2,7 +2,9 @@
 
 #include <array>
 
+#include "engine/characters.h"
 #include "engine/functions.h"
+#include "engine/reasons.h"
 #include "engine/text_ops.h"
 
 namespace zorvane {
@@ -170,13 +172,14 @@ std::size_t TokenLength(std::string_view text, std::size_t i) {
   return rest.starts_with(kPiName) ? kPiName.size() : 1;
 }
 
-// The token that begins at `i`, as a reader knows it: a code by its name.
-std::string Quoted(std::string_view text, std::size_t i) {
-  std::string_view token = text.substr(i, TokenLength(text, i));
+// The token that begins at `i`, as a reader knows it: a code by its name, a
+// character of no token whole, all of its UTF-8 bytes.
+std::string TokenText(std::string_view text, std::size_t i) {
+  std::size_t length = TokenLength(text, i);
+  if (length == 1) length = CharacterLength(text, i);
+  std::string_view token = text.substr(i, length);
   if (const Function* f = FunctionWithCode(token)) token = f->name;
-  std::string out = "\"";
-  out.append(token).append("\"");
-  return out;
+  return std::string(token);
 }
 
 // Index in the working text of the token that stands at `k` in the kind string.
@@ -197,7 +200,16 @@ class FaultReport {
   // returns `Wanted() && Refuse(...)`, false either way.
   bool Wanted() const { return fault_ != nullptr; }
   std::string Token(std::size_t k) const {
-    return Quoted(text_, TextIndexOfKind(text_, kinds_, k));
+    return Quote(TokenText(text_, TextIndexOfKind(text_, kinds_, k)));
+  }
+  // Refuses the token at `k` of the kind string, which cannot follow the one
+  // before it.
+  bool RefuseNeighbours(std::size_t k) const {
+    const std::size_t previous = TextIndexOfKind(text_, kinds_, k - 1);
+    fault_->follows = previous;
+    fault_->previous = TokenText(text_, previous);
+    fault_->token = TokenText(text_, TextIndexOfKind(text_, kinds_, k));
+    return Refuse(k, Quote(fault_->token) + " cannot follow " + Quote(fault_->previous));
   }
   // Refuses the text for `reason`; the token at `k` of the kind string is at
   // fault. Returns false.
@@ -234,8 +246,8 @@ constexpr std::string_view kNotAToken = " is not a number, operator, bracket or 
 bool OnlyKnownTokens(const FaultReport& report, std::string_view text, std::string_view kinds) {
   std::size_t small = 0;
   if (HasSmallLetter(text, small)) {
-    return report.Wanted() && report.RefuseAt(small, "\"" + std::string(1, text[small]) + "\"" +
-                                                         std::string(kNotAToken));
+    return report.Wanted() &&
+           report.RefuseAt(small, Quote(text.substr(small, 1)).append(kNotAToken));
   }
   for (std::size_t k = 0; k < kinds.size(); ++k) {
     if (!IsTokenKind(kinds[k])) {
@@ -280,7 +292,7 @@ bool NoForbiddenNeighbours(const FaultReport& report, std::string_view kinds) {
       if (k + 2 == kinds.size()) {
         return report.Refuse(k, "the expression cannot end with " + report.Token(k));
       }
-      return report.Refuse(k + 1, report.Token(k + 1) + " cannot follow " + report.Token(k));
+      return report.RefuseNeighbours(k + 1);
     }
     if (first == kFunctionName && k + 2 < kinds.size() && kinds[k + 2] == kFunctionName &&
         ForbiddenBetweenNames(second)) {
