@@ -45,9 +45,13 @@ constexpr std::string_view kUsage =
     "Exit status: 0 when no evaluation failed, 1 when any gave \"error\",\n"
     "2 for a usage error, 3 when the output could not be written.\n";
 
-// Says once on standard error that the output failed, and gives the status.
-int OutputFailed() {
+// Says once on standard error that the output failed, and gives the status. A
+// reader that has gone away (`zorvane-cli | head -2`) is the usual end of a
+// pipeline, not a failure: the run ends quietly with the status of the
+// evaluations so far, as the tools that are killed by SIGPIPE end silently.
+int OutputFailed(bool anyError = false) {
   const int error = errno;
+  if (error == EPIPE) return anyError ? kExitSomeError : kExitOk;
   WriteAll(stderr,
            std::string("zorvane-cli: cannot write the output: ") + std::strerror(error) + "\n");
   return kExitOutput;
@@ -74,9 +78,11 @@ bool RunBatch(Session& session) {
 }
 
 // A session at a terminal: the terminal shows the expression as typed, the
-// program answers with "=" and the result under it.
+// program answers with "=" and the result under it. The greeting is for the
+// terminal only, not for a file or pipe that takes the answers.
 bool RunInteractive(Session& session) {
-  if (!WriteAll(stdout, "Zorvane " ZORVANE_VERSION " - type an expression, Ctrl+D to end.\n")) {
+  if (isatty(STDOUT_FILENO) &&
+      !WriteAll(stdout, "Zorvane " ZORVANE_VERSION " - type an expression, Ctrl+D to end.\n")) {
     return false;
   }
   zorvane::cli::LineEditor editor("zorvane-cli", zorvane::cli::HistoryFile());
@@ -87,7 +93,8 @@ bool RunInteractive(Session& session) {
     editor.Remember(line);
     if (!WriteAll(stdout, "=" + result + "\n")) return false;
   }
-  return WriteAll(stdout, "\n");
+  // Ctrl+D ends the line being shown, on the terminal.
+  return WriteAll(isatty(STDOUT_FILENO) ? stdout : stderr, "\n");
 }
 
 bool ReadStandardInput(Session& session) {
@@ -113,13 +120,15 @@ int main(int argc, char** argv) {
   }
 
   Session session{line.options, line.trace, line.explain};
-  if (line.expressions.empty() && !ReadStandardInput(session)) return OutputFailed();
+  if (line.expressions.empty() && !ReadStandardInput(session)) {
+    return OutputFailed(session.anyError);
+  }
   for (const std::string& expression : line.expressions) {
     const bool written =
         expression == zorvane::cli::kStandardInput
             ? ReadStandardInput(session)
             : WriteAll(stdout, session.Evaluate(zorvane::cli::ArgumentText(expression)) + "\n");
-    if (!written) return OutputFailed();
+    if (!written) return OutputFailed(session.anyError);
   }
   return session.anyError ? kExitSomeError : kExitOk;
 }
