@@ -43,7 +43,8 @@ constexpr std::string_view kUsage =
     "  --           end of options; later arguments are expressions\n"
     "\n"
     "Exit status: 0 when no evaluation failed, 1 when any gave \"error\",\n"
-    "2 for a usage error, 3 when the output could not be written.\n";
+    "2 for a usage error, 3 when the output could not be written (a reader\n"
+    "that has gone away ends the run quietly).\n";
 
 // Says once on standard error that the output failed, and gives the status. A
 // reader that has gone away (`zorvane-cli | head -2`) is the usual end of a
