@@ -33,7 +33,7 @@ std::vector<TypedExponentNumber> FindTypedExponentNumbers(std::string_view text,
        star = text.find(kPowerOfTen, star + 1)) {
     const std::size_t mark = positions.TypedIndex(star);
     if (star + 4 > of.size() || of[star + 3] != of[star] || of[star] == 0 ||
-        positions.typed[mark] != kTypedExponentMark) {
+        mark >= positions.typed.size() || positions.typed[mark] != kTypedExponentMark) {
       continue;
     }
     TypedExponentNumber number;

@@ -175,6 +175,7 @@ std::size_t TokenLength(std::string_view text, std::size_t i) {
 // The token that begins at `i`, as a reader knows it: a code by its name, a
 // character of no token whole, all of its UTF-8 bytes.
 std::string TokenText(std::string_view text, std::size_t i) {
+  if (i >= text.size()) return {};
   std::size_t length = TokenLength(text, i);
   if (length == 1) length = CharacterLength(text, i);
   std::string_view token = text.substr(i, length);
