@@ -1,13 +1,51 @@
 #include "cli/line_editor.h"
 
+#include <unistd.h>
+
+#include <cerrno>
+#include <clocale>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <system_error>
+
+#include "engine/characters.h"
 
 namespace zorvane::cli {
 namespace {
 
 constexpr int kHistorySize = 1000;
+
+// A byte of no character stands in the line as U+DC80..U+DCFF, as Python's
+// "surrogateescape" keeps it: a code point that no well-formed UTF-8 makes.
+constexpr wchar_t kEscapedByte = 0xDC00;
+
+// libedit decodes, shows and recalls lines in the character set of LC_CTYPE.
+// The C locale has none beyond ASCII; like Python, a session there takes
+// C.UTF-8, the set that terminals send.
+void UseTheTerminalsCharacters() {
+  const char* ctype = std::setlocale(LC_CTYPE, "");
+  if (ctype == nullptr || std::strcmp(ctype, "C") == 0 || std::strcmp(ctype, "POSIX") == 0) {
+    std::setlocale(LC_CTYPE, "C.UTF-8");
+  }
+}
+
+wchar_t CodePoint(std::string_view bytes) {
+  if (bytes.size() == 1) return static_cast<unsigned char>(bytes[0]);
+  auto c = static_cast<wchar_t>(static_cast<unsigned char>(bytes[0]) & (0x7F >> bytes.size()));
+  for (std::size_t k = 1; k < bytes.size(); ++k)
+    c = (c << 6) | (static_cast<unsigned char>(bytes[k]) & 0x3F);
+  return c;
+}
+
+// Bytes a UTF-8 sequence that begins with `lead` has, or 1 for a byte that
+// begins none.
+std::size_t SequenceLength(unsigned char lead) {
+  if (lead >= 0xC2 && lead <= 0xDF) return 2;
+  if (lead >= 0xE0 && lead <= 0xEF) return 3;
+  if (lead >= 0xF0 && lead <= 0xF4) return 4;
+  return 1;
+}
 
 }  // namespace
 
@@ -27,9 +65,13 @@ std::filesystem::path HistoryFile() {
 }
 
 LineEditor::LineEditor(const char* program, std::filesystem::path historyFile)
-    : history_(history_init()),
-      editLine_(el_init(program, stdin, stdout, stderr)),
-      historyFile_(std::move(historyFile)) {
+    : historyFile_(std::move(historyFile)) {
+  // libedit reads the locale when it starts.
+  UseTheTerminalsCharacters();
+  history_.reset(history_init());
+  // The prompt and the line being edited go to the terminal: standard error
+  // when standard output goes to a file or pipe (`zorvane-cli | tee f`).
+  editLine_.reset(el_init(program, stdin, isatty(STDOUT_FILENO) ? stdout : stderr, stderr));
   if (!editLine_ || !history_) return;
   HistEvent event;
   history(history_.get(), &event, H_SETSIZE, kHistorySize);
@@ -49,6 +91,14 @@ LineEditor::LineEditor(const char* program, std::filesystem::path historyFile)
   // and never frees the copies.
   el_wset(el, EL_ADDFN, L"zorvane-drop-line", L"Drop the line being typed", DropLine);
   el_set(el, EL_BIND, "^C", "zorvane-drop-line", nullptr);
+  // The keys are read here, so that no byte is lost (see ReadKey). The
+  // characters U+0080..U+00FF ("×", "ü", "÷") are text, not Meta with a key,
+  // which a terminal sends as Escape and the key.
+  el_wset(el, EL_GETCFN, ReadKey);
+  for (wchar_t c = 0x80; c <= 0xFF; ++c) {
+    const wchar_t key[] = {c, L'\0'};
+    el_wset(el, EL_BIND, key, L"ed-insert", nullptr);
+  }
   el_source(el, nullptr);  // the user's ~/.editrc
 }
 
@@ -72,12 +122,79 @@ unsigned char LineEditor::DropLine(EditLine* el, int) {
   return CC_REFRESH;
 }
 
+// Reads one byte from the terminal onto the pending ones; false at the end of
+// the input or on an error.
+bool LineEditor::ReadByte() {
+  unsigned char byte = 0;
+  while (true) {
+    const ssize_t n = read(STDIN_FILENO, &byte, 1);
+    if (n == 1) {
+      pending_.push_back(static_cast<char>(byte));
+      return true;
+    }
+    if (n == 0 || errno != EINTR) return false;
+  }
+}
+
+// The next key from the bytes typed: a well-formed UTF-8 character, or a byte
+// of no character escaped.
+int LineEditor::NextKey(wchar_t* key) {
+  if (pending_.empty() && !ReadByte()) return 0;  // the end of the input
+  const std::size_t length = SequenceLength(static_cast<unsigned char>(pending_[0]));
+  // Read on while the bytes can still make one character.
+  while (pending_.size() < length &&
+         (pending_.size() == 1 || (static_cast<unsigned char>(pending_.back()) & 0xC0) == 0x80) &&
+         ReadByte()) {
+  }
+  if (pending_.size() >= length && CharacterLength(pending_, 0) == length) {
+    *key = CodePoint(std::string_view(pending_).substr(0, length));
+    pending_.erase(0, length);
+  } else {
+    const auto byte = static_cast<unsigned char>(pending_[0]);
+    *key = byte < 0x80 ? byte : kEscapedByte + byte;
+    pending_.erase(0, 1);
+  }
+  return 1;
+}
+
+int LineEditor::ReadKey(EditLine* el, wchar_t* key) {
+  void* data = nullptr;
+  el_get(el, EL_CLIENTDATA, &data);
+  return static_cast<LineEditor*>(data)->NextKey(key);
+}
+
+std::string TypedBytes(std::wstring_view line) {
+  std::string bytes;
+  for (const wchar_t c : line) {
+    const auto u = static_cast<unsigned long>(c);
+    if (u >= 0xDC80 && u <= 0xDCFF) {
+      bytes.push_back(static_cast<char>(u - kEscapedByte));
+    } else if (u < 0x80) {
+      bytes.push_back(static_cast<char>(u));
+    } else if (u < 0x800) {
+      bytes.push_back(static_cast<char>(0xC0 | (u >> 6)));
+      bytes.push_back(static_cast<char>(0x80 | (u & 0x3F)));
+    } else if (u < 0x10000) {
+      bytes.push_back(static_cast<char>(0xE0 | (u >> 12)));
+      bytes.push_back(static_cast<char>(0x80 | ((u >> 6) & 0x3F)));
+      bytes.push_back(static_cast<char>(0x80 | (u & 0x3F)));
+    } else {
+      bytes.push_back(static_cast<char>(0xF0 | (u >> 18)));
+      bytes.push_back(static_cast<char>(0x80 | ((u >> 12) & 0x3F)));
+      bytes.push_back(static_cast<char>(0x80 | ((u >> 6) & 0x3F)));
+      bytes.push_back(static_cast<char>(0x80 | (u & 0x3F)));
+    }
+  }
+  return bytes;
+}
+
 bool LineEditor::ReadLine(std::string& line, const std::string& prompt) {
   dropped_ = false;
   prompt_ = prompt;
   if (!editLine_) {
-    std::fputs(prompt_.c_str(), stdout);
-    std::fflush(stdout);
+    std::FILE* shown = isatty(STDOUT_FILENO) ? stdout : stderr;
+    std::fputs(prompt_.c_str(), shown);
+    std::fflush(shown);
     char buffer[4096];
     line.clear();
     while (std::fgets(buffer, sizeof buffer, stdin) != nullptr) {
@@ -87,9 +204,9 @@ bool LineEditor::ReadLine(std::string& line, const std::string& prompt) {
     if (line.empty()) return false;
   } else {
     int count = 0;
-    const char* text = el_gets(editLine_.get(), &count);
+    const wchar_t* text = el_wgets(editLine_.get(), &count);
     if (text == nullptr || count <= 0) return false;
-    line.assign(text, static_cast<std::size_t>(count));
+    line = TypedBytes(std::wstring_view(text, static_cast<std::size_t>(count)));
   }
   if (line.ends_with('\n')) line.pop_back();
   if (line.ends_with('\r')) line.pop_back();

@@ -57,16 +57,21 @@ constexpr std::string_view kUsage =
     "  --           end of options; later arguments are expressions\n"
     "\n"
     "Exit status: 0 when no evaluation failed, 1 when any gave \"error\",\n"
-    "2 for a usage error, 3 when the output could not be written.\n";
+    "2 for a usage error, 3 when the output could not be written (a reader\n"
+    "that has gone away ends the run quietly).\n";
 
 int UsageError(const std::string& error) {
   WriteAll(stderr, "zorvane-cli: " + error + "\nTry 'zorvane-cli --help'.\n");
   return kExitUsage;
 }
 
-// Says once on standard error that the output failed, and gives the status.
-int OutputFailed() {
+// Says once on standard error that the output failed, and gives the status. A
+// reader that has gone away (`zorvane-cli | head -2`) is the usual end of a
+// pipeline, not a failure: the run ends quietly with the status of the
+// evaluations so far, as the tools that are killed by SIGPIPE end silently.
+int OutputFailed(bool anyError = false) {
   const int error = errno;
+  if (error == EPIPE) return anyError ? kExitSomeError : kExitOk;
   WriteAll(stderr,
            std::string("zorvane-cli: cannot write the output: ") + std::strerror(error) + "\n");
   return kExitOutput;
@@ -93,9 +98,11 @@ bool RunBatch(Session& session) {
 }
 
 // A session at a terminal: the terminal shows the expression as typed, the
-// program answers with "=" and the result under it.
+// program answers with "=" and the result under it. The greeting is for the
+// terminal only, not for a file or pipe that takes the answers.
 bool RunInteractive(Session& session) {
-  if (!WriteAll(stdout, "Zorvane " ZORVANE_VERSION " - type an expression, Ctrl+D to end.\n")) {
+  if (isatty(STDOUT_FILENO) &&
+      !WriteAll(stdout, "Zorvane " ZORVANE_VERSION " - type an expression, Ctrl+D to end.\n")) {
     return false;
   }
   zorvane::cli::LineEditor editor("zorvane-cli", zorvane::cli::HistoryFile());
@@ -106,7 +113,8 @@ bool RunInteractive(Session& session) {
     editor.Remember(line);
     if (!WriteAll(stdout, "=" + result + "\n")) return false;
   }
-  return WriteAll(stdout, "\n");
+  // Ctrl+D ends the line being shown, on the terminal.
+  return WriteAll(isatty(STDOUT_FILENO) ? stdout : stderr, "\n");
 }
 
 bool ReadStandardInput(Session& session) {
@@ -131,18 +139,20 @@ int main(int argc, char** argv) {
   if (zorvane::cli::WantsAnswers(line)) {
     const zorvane::cli::AnswersRun run = zorvane::cli::RunAnswers(line);
     if (!run.usageError.empty()) return UsageError(run.usageError);
-    if (run.outputFailed) return OutputFailed();
+    if (run.outputFailed) return OutputFailed(run.anyError);
     return run.anyError ? kExitSomeError : kExitOk;
   }
 
   Session session{line.options, line.trace, line.explain};
-  if (line.expressions.empty() && !ReadStandardInput(session)) return OutputFailed();
+  if (line.expressions.empty() && !ReadStandardInput(session)) {
+    return OutputFailed(session.anyError);
+  }
   for (const std::string& expression : line.expressions) {
     const bool written =
         expression == zorvane::cli::kStandardInput
             ? ReadStandardInput(session)
             : WriteAll(stdout, session.Evaluate(zorvane::cli::ArgumentText(expression)) + "\n");
-    if (!written) return OutputFailed();
+    if (!written) return OutputFailed(session.anyError);
   }
   return session.anyError ? kExitSomeError : kExitOk;
 }

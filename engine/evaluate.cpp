@@ -1,10 +1,10 @@
 #include "engine/evaluate.h"
 
-#include <numeric>
 #include <optional>
 #include <vector>
 
 #include "engine/exponent_notation.h"
+#include "engine/failure_reasons.h"
 #include "engine/functions.h"
 #include "engine/number_text.h"
 #include "engine/reasons.h"
@@ -24,28 +24,15 @@ Outcome Error() {
   return {OutcomeKind::Error, std::string(kErrorMark)};
 }
 
-// Where each character of the working text came from, kept only while someone
-// listens for the reason of a failure: its position in the typed text with
-// blanks and line breaks left out, counted from 1; 0 before the text and
-// typedLength + 1 after it.
-struct TypedPositions {
-  std::vector<std::size_t> of;
-  std::size_t typedLength = 0;
-
-  std::string At(std::size_t index) const {
-    return "position " + std::to_string(index < of.size() ? of[index] : typedLength + 1);
-  }
-};
-
 // Line breaks and blanks go, all brackets become round ones, and sign pairs
-// collapse.
+// collapse. With `positions`, notes where each character was typed.
 std::string Normalise(std::string_view typed, TypedPositions* positions) {
-  std::string text = ReplaceAll(typed, "\r\n", "");
-  ReplaceAllShrinking(text, " ", "");
+  std::string text;
   if (positions != nullptr) {
-    positions->typedLength = text.size();
-    positions->of.resize(text.size());
-    std::iota(positions->of.begin(), positions->of.end(), std::size_t{1});
+    text = positions->Strip();
+  } else {
+    text = ReplaceAll(typed, "\r\n", "");
+    ReplaceAllShrinking(text, " ", "");
   }
   ReplaceAllShrinking(text, "[", "(");
   ReplaceAllShrinking(text, "{", "(");
@@ -55,81 +42,64 @@ std::string Normalise(std::string_view typed, TypedPositions* positions) {
   return text;
 }
 
-// The position of `index` in `typed`, blanks and line breaks left out.
-std::string PositionInTyped(std::string_view typed, std::size_t index) {
-  std::string before = ReplaceAll(typed.substr(0, index), "\r\n", "");
-  ReplaceAllShrinking(before, " ", "");
-  return "position " + std::to_string(before.size() + 1);
-}
-
-std::string EmptyBrackets(const std::string& position) {
-  return "empty brackets \"()\" at " + position;
-}
-
-std::string SyntaxReason(const SyntaxFault& fault, const TypedPositions& positions,
-                         std::string_view typed) {
-  if (fault.unbalanced) {
-    std::size_t opens = 0;
-    std::size_t closes = 0;
-    for (const char c : typed) {
-      opens += c == '(' || c == '[' || c == '{';
-      closes += c == ')' || c == ']' || c == '}';
-    }
-    return std::to_string(opens) + " \"(\" but " + std::to_string(closes) + " \")\" — " +
-           (opens > closes ? "only one missing \")\" is supplied" : std::string(kUnopenedBracket));
-  }
-  if (fault.at == std::string::npos) return fault.reason;
-  return fault.reason + " (" + positions.At(fault.at) + ")";
-}
-
 Outcome Run(std::string_view display, std::string_view working, const Options& options,
             const TraceSink* trace, bool exhaustive) {
-  TypedPositions positions;
+  TypedPositions positions{working, {}};
   TypedPositions* const track = trace != nullptr ? &positions : nullptr;
+  std::vector<std::size_t>* const of = track != nullptr ? &positions.of : nullptr;
   std::string text = Normalise(working, track);
   if (Contains(display, "()")) {
-    TraceFailure(trace,
-                 [&] { return EmptyBrackets(PositionInTyped(display, display.find("()"))); });
+    TraceFailure(trace, [&] { return EmptyBracketsReason(display); });
     return Error();
   }
   text = "(" + text + ")";
   if (track != nullptr) {
     positions.of.insert(positions.of.begin(), 0);
-    positions.of.push_back(positions.typedLength + 1);
+    positions.of.push_back(working.size() + 1);
   }
-  text = CodeNamesHoldingTheExponentMark(text, track != nullptr ? &positions.of : nullptr);
+  text = CodeNamesHoldingTheExponentMark(text, of);
   Trace(trace, "wrap", text);
-  if (Contains(text, "E")) {
+  if (text.find(kTypedExponentMark) != std::string::npos) {
     std::size_t failedAt = 0;
-    if (!ExpandExponentNotation(text, &failedAt, track != nullptr ? &positions.of : nullptr)) {
-      TraceFailure(trace, [&] {
-        return "\"E\" needs a digit or \".\" right before it (" + positions.At(failedAt) + ")";
-      });
+    if (!ExpandExponentNotation(text, &failedAt, of)) {
+      TraceFailure(trace, [&] { return ExponentMarkReason(text, failedAt, positions); });
       return Error();
     }
     Trace(trace, "exponent", text);
   }
   SyntaxFault fault;
   if (!CheckSyntax(text, track != nullptr ? &fault : nullptr)) {
-    TraceFailure(trace, [&] { return SyntaxReason(fault, positions, working); });
+    TraceFailure(trace, [&] { return SyntaxReason(fault, text, positions); });
     return Error();
   }
-  // An empty bracket pair stands where it stood before the codes went in.
+  // What the reasons need is noted where it stood before the codes went in.
   const std::size_t emptyAt = track != nullptr ? text.find("()") : std::string::npos;
+  const ReductionNotes notes =
+      track != nullptr ? NoteForReduction(text, positions) : ReductionNotes{};
   SubstituteFunctionCodes(text);
   Trace(trace, "syntax", text);
   if (text == "()") return {OutcomeKind::Empty, {}};
   // An empty bracket pair has no value; nothing can be computed from it.
   if (Contains(text, "()")) {
-    TraceFailure(trace, [&] {
-      const bool aroundAll = emptyAt < positions.of.size() && positions.of[emptyAt] == 0;
-      return EmptyBrackets(positions.At(aroundAll ? emptyAt + 1 : emptyAt));
-    });
+    TraceFailure(trace, [&] { return SuppliedEmptyBracketsReason(emptyAt, positions); });
     return Error();
   }
 
-  WorkingState state(std::move(text), options.deg, trace, exhaustive);
+  // The reduction's reason is said in the terms of the typed text.
+  std::string reductionReason;
+  const TraceSink reductionSink = [&](std::string_view stage, std::string_view t) {
+    if (stage == "error") {
+      reductionReason = t;
+    } else {
+      (*trace)(stage, t);
+    }
+  };
+  WorkingState state(std::move(text), options.deg, trace != nullptr ? &reductionSink : nullptr,
+                     exhaustive);
   if (!IsOneNumber(state.Text()) && !ReduceToNumber(state)) {
+    TraceFailure(trace, [&] {
+      return ReductionReason(std::move(reductionReason), notes, positions, options.deg);
+    });
     Outcome error = Error();
     error.tooLong = state.OverBudget();
     return error;

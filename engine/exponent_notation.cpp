@@ -13,7 +13,7 @@ namespace zorvane {
 // the search again from the beginning after every rewrite, in linear time.
 bool ExpandExponentNotation(std::string& text, std::size_t* failedAt,
                             std::vector<std::size_t>* positions) {
-  if (text.find('E') == std::string::npos) return true;
+  if (text.find(kTypedExponentMark) == std::string::npos) return true;
   std::string out;
   out.reserve(text.size() + text.size() / 2 + 8);
   std::vector<std::size_t> outPositions;  // only with `positions`
@@ -23,7 +23,7 @@ bool ExpandExponentNotation(std::string& text, std::size_t* failedAt,
   };
   std::size_t p = 0;
   while (p < text.size()) {
-    if (text[p] != 'E') {
+    if (text[p] != kTypedExponentMark) {
       put(text[p], p);
       ++p;
       continue;

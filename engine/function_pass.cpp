@@ -1,11 +1,10 @@
 #include "engine/function_pass.h"
 
 #include <algorithm>
-#include <cmath>
 
 #include "engine/functions.h"
-
 #include "engine/number_text.h"
+#include "engine/put_value.h"
 #include "engine/reasons.h"
 #include "engine/scan.h"
 
@@ -39,23 +38,14 @@ PassStep ApplyFirstFunction(WorkingState& state) {
   const std::optional<FirstPrint> firstPrint = function->evaluate(x, angleFactor);
   if (!firstPrint) return state.Fail(noValue);
   // The call as a reader would write it: "EXP(233)".
-  const auto call = [&] { return std::string(function->name) + "(" + Shown(x) + ")"; };
-  const double value = ReadNumber(*firstPrint);
-  if (!std::isfinite(value)) {
-    return state.Fail([&] { return call() + " is too large to hold"; });
-  }
-  std::string numberText = NumberText(value);
-  if (!ExponentInRange(numberText)) {
-    return state.Fail(
-        [&] { return call() + " gives " + Shown(value) + ", " + WhereOutOfRange(numberText); });
-  }
-  state.SetLastNumberText(std::move(numberText));
-  state.Replace(at, argumentEnd - at, "+(" + state.LastNumberText() + ")", "function");
-  // A value that was itself the argument of a code becomes a bracketed
-  // argument: the "+" after the code goes.
-  if (state.DropPlusAfterCodes()) state.Report("signs");
-  state.CollapseSigns();
-  return PassStep::Rewrote;
+  const auto call = [&] { return std::string(function->name) + "(" + ShownExactly(x) + ")"; };
+  return PutValue(state, ReadNumber(*firstPrint),
+                  {.pos = at,
+                   .length = argumentEnd - at,
+                   .stage = "function",
+                   .bracketed = true,
+                   .afterCode = true},
+                  call);
 }
 
 }  // namespace zorvane

@@ -30,14 +30,12 @@ std::optional<FirstPrint> Cosine(double x, double factor) {
 // and to choose the print; the value is the tangent of the angle itself.
 std::optional<FirstPrint> Tangent(double x, double factor) {
   const double a = x * factor;
+  // Steps of pi down from the angle's size; a step that goes below 0 leaves
+  // less than 0.1 pi, which ends the steps. |a| <= 26: at most nine steps.
   double u = std::fabs(a);
-  if (u >= kTanReductionBound) {
-    // |a| <= 26, so this takes at most nine steps.
-    do {
-      u = u >= 0 ? u - kPi : u + kPi;
-    } while (std::fabs(u) >= kTanReductionBound);
-    u = std::fabs(u);
-  }
+  while (u >= kTanReductionBound)
+    u -= kPi;
+  u = std::fabs(u);
   if (std::fabs(u - kHalfPi) < kPoleDistance) return std::nullopt;
   const double value = std::tan(a);
   return u <= kQuarterPi ? Fixed(value, 13) : Scientific(value, 14);
@@ -96,7 +94,7 @@ constexpr bool CodesHaveOneLength() {
 static_assert(CodesHaveOneLength());
 
 constexpr bool HoldsExponentMark(const Function& f) {
-  return f.name.find('E') != std::string_view::npos;
+  return f.name.find(kTypedExponentMark) != std::string_view::npos;
 }
 
 constexpr std::size_t CountCodedFirst() {
@@ -179,14 +177,14 @@ bool InDomain(Domain domain, double x, double angleFactor) {
 
 std::string WhyNoValue(const Function& f, double x, bool deg) {
   const std::string name(f.name);
-  const std::string got = ", got " + Shown(x);
+  const std::string got = ", got " + ShownExactly(x);
   const std::string unit = deg ? " degrees" : " radians";
   const double factor = AngleFactor(deg);
   if (!InDomain(f.domain, x, factor)) {
     switch (f.domain) {
       case Domain::Angle:
         return name + " takes angles up to " + Shown(kMaxAngle / factor) + unit +
-               (deg ? " (26 radians)" : "") + got;
+               (deg ? " (26 radians)" + got : got + ". For degrees, use DEG.");
       case Domain::UnitRange:
         return name + " needs an argument from -1 to 1" + got;
       case Domain::Positive:
@@ -200,7 +198,7 @@ std::string WhyNoValue(const Function& f, double x, bool deg) {
   // Within the domain only a pole of an angle function or a value too large to
   // hold leaves a function without a value.
   if (f.domain == Domain::Angle) return name + " is undefined at " + Shown(x) + unit;
-  return name + "(" + Shown(x) + ") is too large to hold";
+  return name + "(" + ShownExactly(x) + ") is too large to hold";
 }
 
 }  // namespace zorvane

@@ -16,7 +16,7 @@ using Buffer = std::array<char, 400>;
 
 // Pads the exponent that to_chars wrote ("e+05", "e-123") to three digits.
 std::string PadExponent(std::string_view text) {
-  const std::size_t e = text.rfind('e');
+  const std::size_t e = text.rfind(kExponentMark);
   if (e == std::string_view::npos || e + 2 > text.size()) return std::string(text);
   const std::size_t digits = text.size() - (e + 2);
   std::string out;
@@ -94,7 +94,7 @@ double ReadNumber(std::string_view text) {
       ++pos, ++digits;
   }
   if (digits == 0) return 0.0;
-  if (pos < text.size() && (text[pos] == 'e' || text[pos] == 'E')) {
+  if (pos < text.size() && (text[pos] == kExponentMark || text[pos] == kTypedExponentMark)) {
     std::size_t p = pos + 1;
     if (p < text.size() && (text[p] == '+' || text[p] == '-')) ++p;
     if (p < text.size() && IsDigit(text[p])) {

@@ -5,6 +5,11 @@
 
 namespace zorvane {
 
+// The exponent mark of number texts, "1.500000000000000e+003", and the one
+// that is typed and shown in results, "1.5E3", "1.5E+03".
+inline constexpr char kExponentMark = 'e';
+inline constexpr char kTypedExponentMark = 'E';
+
 // Value in scientific form with `precision` decimals and an exponent of at
 // least three digits: Scientific(1234.5, 9) is "1.234500000e+003".
 std::string Scientific(double value, int precision);

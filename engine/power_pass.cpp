@@ -4,6 +4,7 @@
 #include <string>
 
 #include "engine/number_text.h"
+#include "engine/put_value.h"
 #include "engine/reasons.h"
 #include "engine/scan.h"
 
@@ -141,10 +142,11 @@ PowerLook FindReadyPower(std::string_view text) {
 // Why a power has no value.
 enum class PowerRefusal {
   None,
-  OutOfRange,     // the range check refused it
-  ZeroBase,       // 0 to a power of 0 or below
-  NegativeBase,   // a negative base with an exponent between -1 and 1
-  NoFiniteValue,  // the value is not a finite number
+  OutOfRange,        // the range check refused it
+  ZeroBase,          // 0 to a power of 0 or below
+  NegativeFraction,  // a negative base with an exponent between -1 and 0
+  PositiveFraction,  // a negative base with an exponent between 0 and 1
+  NoRealValue,       // a negative base with any other exponent that is not whole
 };
 
 struct PowerOutcome {
@@ -152,30 +154,38 @@ struct PowerOutcome {
   PowerRefusal refusal = PowerRefusal::None;
 };
 
-// base^exponent, unless the range check or the domain refuses it or the value
-// is not a finite number.
+// base^exponent, unless the range check or the domain refuses it, or the
+// value is no real number.
 PowerOutcome PowerValue(double base, double exponent) {
   if (!PowerRangeCheckPasses(base, exponent)) return {0, PowerRefusal::OutOfRange};
   if (base == 0 && exponent <= 0) return {0, PowerRefusal::ZeroBase};
-  if (base <= 0 && exponent > -1 && exponent < 0) return {0, PowerRefusal::NegativeBase};
-  if (base < 0 && exponent > 0 && exponent < 1) return {0, PowerRefusal::NegativeBase};
+  // A base of 0 with a negative exponent was refused just above.
+  if (base < 0 && exponent > -1 && exponent < 0) return {0, PowerRefusal::NegativeFraction};
+  if (base < 0 && exponent > 0 && exponent < 1) return {0, PowerRefusal::PositiveFraction};
   const double value = std::pow(base, exponent);
-  if (!std::isfinite(value)) return {value, PowerRefusal::NoFiniteValue};
+  if (std::isnan(value)) return {0, PowerRefusal::NoRealValue};
   return {value, PowerRefusal::None};
 }
 
-std::string RefusalReason(const PowerOutcome& outcome, double base, double exponent) {
-  const std::string power =
-      (base < 0 ? "(" + Shown(base) + ")" : Shown(base)) + "^" + Shown(exponent);
-  switch (outcome.refusal) {
+// The power as a reader would write it: "(-8)^1.5".
+std::string Written(double base, double exponent) {
+  const std::string shownBase = ShownExactly(base);
+  return (base < 0 ? "(" + shownBase + ")" : shownBase) + "^" + ShownExactly(exponent);
+}
+
+std::string RefusalReason(PowerRefusal refusal, double base, double exponent) {
+  const std::string power = Written(base, exponent);
+  switch (refusal) {
     case PowerRefusal::OutOfRange:
       return power + " goes beyond the range 1E-100 to 1E+100";
     case PowerRefusal::ZeroBase:
       return power + ": 0 has no power of 0 or below";
-    case PowerRefusal::NegativeBase:
-      return power + ": a negative base cannot take an exponent between -1 and 1";
+    case PowerRefusal::NegativeFraction:
+      return power + ": a negative base cannot take an exponent between -1 and 0";
+    case PowerRefusal::PositiveFraction:
+      return power + ": a negative base cannot take an exponent between 0 and 1";
     default:
-      return power + (std::isnan(outcome.value) ? " has no real value" : " is too large to hold");
+      return power + " has no real value: a negative base takes whole exponents only";
   }
 }
 
@@ -193,13 +203,17 @@ PassStep ApplyFirstPower(WorkingState& state) {
       ReadNumber(text.substr(site.caret + 1, site.exponentEnd - (site.caret + 1)));
   const PowerOutcome outcome = PowerValue(base, exponent);
   if (outcome.refusal != PowerRefusal::None) {
-    return state.Fail([&] { return RefusalReason(outcome, base, exponent); });
+    return state.Fail([&] { return RefusalReason(outcome.refusal, base, exponent); });
   }
-  state.SetLastNumberText(NumberText(outcome.value));
-  state.Replace(site.replaceBegin, site.exponentEnd - site.replaceBegin,
-                "+(" + state.LastNumberText() + ")", "power");
-  state.CollapseSigns();
-  return PassStep::Rewrote;
+  // A power's own value is not held to the range: a later step or the result
+  // is.
+  return PutValue(state, outcome.value,
+                  {.pos = site.replaceBegin,
+                   .length = site.exponentEnd - site.replaceBegin,
+                   .stage = "power",
+                   .bracketed = true,
+                   .checkRange = false},
+                  [&] { return Written(base, exponent); });
 }
 
 }  // namespace zorvane

@@ -6,6 +6,7 @@
 #include "engine/function_pass.h"
 #include "engine/number_text.h"
 #include "engine/power_pass.h"
+#include "engine/put_value.h"
 #include "engine/reasons.h"
 #include "engine/scan.h"
 
@@ -74,7 +75,7 @@ PassStep ApplyArithmetic(WorkingState& state, std::size_t op) {
   const double right = ReadNumber(text.substr(op + 1, rightEnd - (op + 1)));
   const char operation = text[op];
   // The operation as a reader would write it: "1/0".
-  const auto written = [&] { return Shown(left) + operation + Shown(right); };
+  const auto written = [&] { return ShownExactly(left) + operation + ShownExactly(right); };
   double value = 0;
   switch (operation) {
     case '*':
@@ -91,18 +92,7 @@ PassStep ApplyArithmetic(WorkingState& state, std::size_t op) {
       value = left - right;
       break;
   }
-  if (!std::isfinite(value)) {
-    return state.Fail([&] { return written() + " is too large to hold"; });
-  }
-  std::string numberText = NumberText(value);
-  if (!ExponentInRange(numberText)) {
-    return state.Fail(
-        [&] { return written() + " gives " + Shown(value) + ", " + WhereOutOfRange(numberText); });
-  }
-  state.SetLastNumberText(std::move(numberText));
-  state.Replace(leftBegin, rightEnd - leftBegin, "+" + state.LastNumberText(), "arithmetic");
-  state.CollapseSigns();
-  return PassStep::Rewrote;
+  return PutValue(state, value, {leftBegin, rightEnd - leftBegin, "arithmetic"}, written);
 }
 
 std::string UnopenedBracket() {
@@ -216,7 +206,11 @@ bool ReduceToNumber(WorkingState& state) {
     if (brackets == PassStep::Failed) return false;
     // A cycle that changed nothing would repeat itself for ever.
     if (brackets == PassStep::Nothing && !changed) {
-      state.Fail([&] { return "nothing more can be worked out in " + state.Text(); });
+      state.Fail([&] {
+        return "cannot work out " + ReadableWorkingText(state.Text()) +
+               ": a bracketed base right after a function name or \"^\" needs brackets of its "
+               "own to be raised to a power, as in (SIN(3))^2";
+      });
       return false;
     }
   }

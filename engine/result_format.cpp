@@ -1,5 +1,6 @@
 #include "engine/result_format.h"
 
+#include <algorithm>
 #include <cstdlib>
 
 #include "engine/number_text.h"
@@ -11,7 +12,7 @@ namespace {
 // Removes the zeros that end the mantissa, and its point when nothing is left
 // after it: 1.234500000e+003 becomes 1.2345e+003, 1.000000000e+003 1e+003.
 std::string TrimMantissa(const std::string& scientific) {
-  const std::size_t e = scientific.find('e');
+  const std::size_t e = scientific.find(kExponentMark);
   std::size_t end = e;
   while (end > 0 && scientific[end - 1] == '0')
     --end;
@@ -38,7 +39,7 @@ std::string FixedForm(double value) {
 bool UsesExponentForm(const std::string& trimmed, int exponent) {
   if (exponent >= 10 || exponent <= -11) return true;
   if (exponent >= 0) return false;
-  const std::size_t e = trimmed.find('e');
+  const std::size_t e = trimmed.find(kExponentMark);
   if (!Contains(std::string_view(trimmed).substr(0, e), ".")) return false;
   const int p = static_cast<int>(e) - (trimmed.starts_with('-') ? 1 : 0);
   return p - exponent >= 13;
@@ -63,7 +64,7 @@ std::optional<std::string> FormatResult(std::string_view finalNumberText,
       text = FixedForm(value);
     }
   }
-  text = ReplaceAll(text, "e", "E");
+  std::replace(text.begin(), text.end(), kExponentMark, kTypedExponentMark);
   text = ReplaceAll(text, "+0", "+");
   return ReplaceAll(text, "-0", "-");
 }

@@ -4,6 +4,7 @@
 #include <cstddef>
 #include <string_view>
 
+#include "engine/number_text.h"
 #include "engine/text_ops.h"
 
 namespace zorvane {
@@ -11,9 +12,7 @@ namespace zorvane {
 // Reading the working text. A computed value stands in it as a number text
 // such as "1.500000000000000e+003": the sign right after the exponent mark "e"
 // belongs to the number and is never an operator. The scans below step over
-// that sign together with its "e"; no other code needs to know of it.
-
-inline constexpr char kExponentMark = 'e';
+// that sign together with its "e", so that the passes need not know of it.
 
 inline bool IsSign(char c) {
   return c == '+' || c == '-';

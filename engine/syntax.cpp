@@ -2,7 +2,9 @@
 
 #include <array>
 
+#include "engine/characters.h"
 #include "engine/functions.h"
+#include "engine/reasons.h"
 #include "engine/text_ops.h"
 
 namespace zorvane {
@@ -10,19 +12,34 @@ namespace {
 
 // The kinds of token the check tells apart. Each token of the working text
 // stands as its kind's letter in the kind string; characters of no token stay
-// as they are. Every letter is small, and no token holds a small letter, so no
-// letter can be taken for a token.
-constexpr char kFunctionName = 'a';
-constexpr char kSign = 'b';
-constexpr char kDigit = 'd';
-constexpr char kPi = 'f';
-constexpr char kPoint = 'g';
-constexpr char kOpen = 'h';
-constexpr char kClose = 'i';
-constexpr char kPower = 'j';
-constexpr char kTimesOrDivide = 'k';
-constexpr std::array<char, 9> kTokenKinds{kFunctionName, kSign,  kDigit, kPi,           kPoint,
-                                          kOpen,         kClose, kPower, kTimesOrDivide};
+// as they are. The letters are small and run from "a" on without a gap: the
+// check refuses every small letter of the text before it reads the kinds, so a
+// letter in the kind string is always a kind.
+enum class Kind : char {
+  FunctionName = 'a',
+  Sign,
+  Digit,
+  Pi,
+  Point,
+  Open,
+  Close,
+  Power,
+  TimesOrDivide,
+};
+constexpr std::size_t kKindCount = 9;
+constexpr char Letter(Kind kind) {
+  return static_cast<char>(kind);
+}
+constexpr char kFunctionName = Letter(Kind::FunctionName);
+constexpr char kSign = Letter(Kind::Sign);
+constexpr char kDigit = Letter(Kind::Digit);
+constexpr char kPi = Letter(Kind::Pi);
+constexpr char kPoint = Letter(Kind::Point);
+constexpr char kOpen = Letter(Kind::Open);
+constexpr char kClose = Letter(Kind::Close);
+constexpr char kPower = Letter(Kind::Power);
+constexpr char kTimesOrDivide = Letter(Kind::TimesOrDivide);
+static_assert(kTimesOrDivide - kFunctionName + 1 == kKindCount);
 
 constexpr std::string_view kPiName = "PI";
 constexpr std::string_view kPiValue = "3.141592653589793";
@@ -76,11 +93,10 @@ constexpr std::array<Neighbours, 31> kForbiddenNeighbours{{
 constexpr std::array<char, 6> kForbiddenBetweenNames{kPower, kSign, kTimesOrDivide,
                                                      kDigit, kPi,   kClose};
 
-// Kind letters run from "a" to "k"; the forbidden neighbours indexed by them.
-constexpr std::size_t kKindRange = 11;
-using NeighbourTable = std::array<std::array<bool, kKindRange>, kKindRange>;
+// The forbidden neighbours indexed by their kinds.
+using NeighbourTable = std::array<std::array<bool, kKindCount>, kKindCount>;
 constexpr std::size_t KindIndex(char kind) {
-  return static_cast<std::size_t>(kind - 'a');
+  return static_cast<std::size_t>(kind - kFunctionName);
 }
 constexpr NeighbourTable MakeNeighbourTable() {
   NeighbourTable table{};
@@ -97,16 +113,8 @@ bool ForbiddenBetweenNames(char kind) {
   return false;
 }
 
-constexpr std::array<bool, 256> MakeKindLetterTable() {
-  std::array<bool, 256> table{};
-  for (const char k : kTokenKinds)
-    table[static_cast<unsigned char>(k)] = true;
-  return table;
-}
-constexpr std::array<bool, 256> kIsKindLetter = MakeKindLetterTable();
-
 bool IsTokenKind(char c) {
-  return kIsKindLetter[static_cast<unsigned char>(c)];
+  return c >= kFunctionName && c <= kTimesOrDivide;
 }
 
 char KindOfCharacter(char c) {
@@ -164,13 +172,15 @@ std::size_t TokenLength(std::string_view text, std::size_t i) {
   return rest.starts_with(kPiName) ? kPiName.size() : 1;
 }
 
-// The token that begins at `i`, as a reader knows it: a code by its name.
-std::string Quoted(std::string_view text, std::size_t i) {
-  std::string_view token = text.substr(i, TokenLength(text, i));
+// The token that begins at `i`, as a reader knows it: a code by its name, a
+// character of no token whole, all of its UTF-8 bytes.
+std::string TokenText(std::string_view text, std::size_t i) {
+  if (i >= text.size()) return {};
+  std::size_t length = TokenLength(text, i);
+  if (length == 1) length = CharacterLength(text, i);
+  std::string_view token = text.substr(i, length);
   if (const Function* f = FunctionWithCode(token)) token = f->name;
-  std::string out = "\"";
-  out.append(token).append("\"");
-  return out;
+  return std::string(token);
 }
 
 // Index in the working text of the token that stands at `k` in the kind string.
@@ -191,7 +201,16 @@ class FaultReport {
   // returns `Wanted() && Refuse(...)`, false either way.
   bool Wanted() const { return fault_ != nullptr; }
   std::string Token(std::size_t k) const {
-    return Quoted(text_, TextIndexOfKind(text_, kinds_, k));
+    return Quote(TokenText(text_, TextIndexOfKind(text_, kinds_, k)));
+  }
+  // Refuses the token at `k` of the kind string, which cannot follow the one
+  // before it.
+  bool RefuseNeighbours(std::size_t k) const {
+    const std::size_t previous = TextIndexOfKind(text_, kinds_, k - 1);
+    fault_->follows = previous;
+    fault_->previous = TokenText(text_, previous);
+    fault_->token = TokenText(text_, TextIndexOfKind(text_, kinds_, k));
+    return Refuse(k, Quote(fault_->token) + " cannot follow " + Quote(fault_->previous));
   }
   // Refuses the text for `reason`; the token at `k` of the kind string is at
   // fault. Returns false.
@@ -228,8 +247,8 @@ constexpr std::string_view kNotAToken = " is not a number, operator, bracket or 
 bool OnlyKnownTokens(const FaultReport& report, std::string_view text, std::string_view kinds) {
   std::size_t small = 0;
   if (HasSmallLetter(text, small)) {
-    return report.Wanted() && report.RefuseAt(small, "\"" + std::string(1, text[small]) + "\"" +
-                                                         std::string(kNotAToken));
+    return report.Wanted() &&
+           report.RefuseAt(small, Quote(text.substr(small, 1)).append(kNotAToken));
   }
   for (std::size_t k = 0; k < kinds.size(); ++k) {
     if (!IsTokenKind(kinds[k])) {
@@ -274,7 +293,7 @@ bool NoForbiddenNeighbours(const FaultReport& report, std::string_view kinds) {
       if (k + 2 == kinds.size()) {
         return report.Refuse(k, "the expression cannot end with " + report.Token(k));
       }
-      return report.Refuse(k + 1, report.Token(k + 1) + " cannot follow " + report.Token(k));
+      return report.RefuseNeighbours(k + 1);
     }
     if (first == kFunctionName && k + 2 < kinds.size() && kinds[k + 2] == kFunctionName &&
         ForbiddenBetweenNames(second)) {
@@ -395,9 +414,13 @@ void SubstituteFunctionCodes(std::string& text) {
       continue;
     }
     const std::string_view rest = std::string_view(text).substr(i);
+    // No name begins another, so the first that matches is the only one.
     const Function* name = nullptr;
     for (const Function* f : FunctionsCodedBySyntax()) {
-      if (f->name.front() == rest.front() && rest.starts_with(f->name)) name = f;
+      if (f->name.front() == rest.front() && rest.starts_with(f->name)) {
+        name = f;
+        break;
+      }
     }
     if (name != nullptr) {
       coded.append(name->code);

@@ -11,6 +11,12 @@ struct SyntaxFault {
   std::string reason;                  // in plain words, without a position
   std::size_t at = std::string::npos;  // index in the working text of the character at fault
   bool unbalanced = false;             // the brackets do not balance; `reason` is left empty
+  // For two tokens that cannot stand side by side: the index of the first one
+  // (the one at fault cannot follow it), and both tokens as a reader knows
+  // them ("SIN" for its code).
+  std::size_t follows = std::string::npos;
+  std::string token;
+  std::string previous;
 };
 
 // Checks the working text by its tokens' kinds. On success it may have appended

@@ -93,7 +93,7 @@ refused(formula_twice "--formula given twice" --formula X0 --formula X1 1)
 cli_case(csv.quoting ARGS --csv --explain ln0 "1+\"" "1\n+2" OUT [[
 expression,result,reason
 LN0,error,"LN needs a positive argument, got 0"
-"1+""",error,""""""" is not a number, operator, bracket or function (position 3)"
+"1+""",error,""""""" is not a number, operator, bracket or function (line 1, column 3)"
 "1
 +2",3,
 ]] STATUS 1)

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # zorvane-cli at a terminal (a tmux pane): editing with the arrow keys, Ctrl+C
-# and Ctrl+D, and the history kept from one session to the next.
+# and Ctrl+D, the history kept from one session to the next, characters beyond
+# ASCII passed on as typed, and answers sent to a file.
 # Usage: terminal_session.sh <zorvane-cli>     (exit 77: no tmux, skipped)
 set -euo pipefail
 command -v tmux >/dev/null || { echo "tmux is not installed"; exit 77; }
@@ -10,27 +11,31 @@ mkdir -p "$HOME/.local"
 trap 'pane kill-server 2>/dev/null; rm -rf "$work"' EXIT
 
 pane() { tmux -S "$work/socket$session" -f /dev/null "$@"; }
-# Sends the keys after $1, then waits until the pane's text below the banner
+# Sends the keys after $1, then waits until the pane's text below the greeting
 # line ends with $1 (so the next keys reach the line editor, not the terminal).
 send() {
   local want=$1
   shift
   pane send-keys "$@"
   for _ in {1..100}; do
-    [[ $(pane capture-pane -p | sed 1d) == *"$want" ]] && return
+    [[ $(pane capture-pane -p | sed '1{/^Zorvane/d}') == *"$want" ]] && return
     sleep 0.1
   done
   printf 'the screen:\n%s\nexpected it to end with:\n%s\n' "$(pane capture-pane -p)" "$want"
   exit 1
 }
-# Starts a session in a new pane in the scratch folder with XDG_STATE_HOME=$1;
-# the pane shows the exit status when the session ends, and goes within two
-# minutes even if this script is killed.
+# Starts a session in a new pane in the scratch folder with XDG_STATE_HOME=$1,
+# the locale $2 (C.UTF-8 when not given) and the options after it; the pane
+# shows the exit status when the session ends, and goes within two minutes even
+# if this script is killed. With ANSWERS set, standard output goes to that file.
 start() {
   pane kill-server 2>/dev/null || true
   session=$((session + 1))
-  pane new-session -d -c "$work" -x 60 -y 20 \
-    "env XDG_STATE_HOME='$1' timeout --foreground 60 '$cli'; echo \"exit \$?\"; sleep 60"
+  local state=$1 locale=${2:-C.UTF-8} to=
+  shift $(($# < 2 ? $# : 2))
+  [[ -n ${ANSWERS:-} ]] && to="> '$ANSWERS'"
+  pane new-session -d -c "$work" -x 120 -y 20 \
+    "env XDG_STATE_HOME='$state' LC_ALL=$locale timeout --foreground 60 '$cli' $* $to; echo \"exit \$?\"; sleep 60"
   send '>'
 }
 
@@ -58,4 +63,23 @@ start /dev/null
 send $'=3\n>' '1+2' Enter
 send $'> 1+2\n=3\n> 1+2\n=3\n>' Up Enter
 send $'> ^D\nexit 0' C-d
+# Characters beyond ASCII reach the evaluation as typed, in a German and a
+# plain UTF-8 locale alike: "2×3" is an error with its reason, not 23.
+for locale in de_DE.UTF-8 C.UTF-8; do
+  start "$work/state" "$locale" --explain
+  send $'> 2×3\nerror: "×" is not a number, operator, bracket or function (line 1, column 2). Type "*" to multiply.\n=error\n>' '2×3' Enter
+  send $'> ^D\nexit 1' C-d
+done
+
+# Standard output to a file: the answers go there, without the greeting; the
+# prompt and the line being typed stay on the terminal.
+ANSWERS=$work/answers start "$work/state"
+[[ $(pane capture-pane -p) != Zorvane* ]] || { echo "the greeting is on the terminal"; exit 1; }
+pane send-keys 1+2 Enter 8/2 Enter C-d
+for _ in {1..100}; do
+  [[ $(pane capture-pane -p) == *"exit 0"* ]] && break
+  sleep 0.1
+done
+answers=$(cat "$work/answers")
+[[ $answers == $'=3\n=4' ]] || { printf 'answers in the file:\n%s\n' "$answers"; exit 1; }
 echo "terminal sessions as expected"

@@ -80,9 +80,12 @@ TEST(FunctionMode, Walkthroughs) {
       {"X0+1", {"", "X1", "2"}, "X0+1=((2))+1\r\n=3"},
       // A value typed over the prompt.
       {"X0*X0", {" 1 + 2 "}, "X0*X0=( 1 + 2 )*( 1 + 2 )\r\n=9", "", "X0,X0*X0"},
-      {"X12", {"", "7"}, "X12=(7)2\r\n=error", R"~("2" cannot follow ")" (position 4))~"},
-      {"X0+X1", {"", "", "1"}, "X0+X1=()+(1)\r\n=error", R"~(empty brackets "()" at position 7)~"},
-      {"2*()", {"7"}, "2*()=2*()\r\n=error", R"~(empty brackets "()" at position 3)~"},
+      {"X12", {"", "7"}, "X12=(7)2\r\n=error", R"~("2" cannot follow ")" (line 1, column 4))~"},
+      {"X0+X1",
+       {"", "", "1"},
+       "X0+X1=()+(1)\r\n=error",
+       R"~(empty brackets "()" (line 1, column 7))~"},
+      {"2*()", {"7"}, "2*()=2*()\r\n=error", R"~(empty brackets "()" (line 1, column 3))~"},
       // A formula that cannot be used leaves the state as it was.
       {"1,2", {"7"}, "7\r\n=error", comma, "X3,whatever", "X3,whatever"},
       // Without a formula nothing is evaluated and no log is written.
