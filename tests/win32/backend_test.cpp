@@ -187,8 +187,9 @@ TEST(Win32Backend, EditLimitRefusesWhole) {
   });
 }
 
-// The keypad writes at the caret; Paste takes the log's selection; a
-// double-click picks the whole number; the keyboard shortcuts click controls.
+// The keypad writes at the caret, and Ctrl+Z takes it back; Paste takes the
+// log's selection; a double-click picks the whole number; the keyboard
+// shortcuts click controls.
 TEST(Win32Backend, KeypadPasteDoubleClickAndShortcuts) {
   RunMainWindow([](void* dialog, int) {
     const HWND input = Item(dialog, IDC_INPUT);
@@ -199,6 +200,8 @@ TEST(Win32Backend, KeypadPasteDoubleClickAndShortcuts) {
     EXPECT_EQ(Text(input), L"12734");
     EXPECT_EQ(Selection(input), std::make_pair(DWORD(3), DWORD(3)));
     EXPECT_EQ(GetFocus(), input);
+    Keys(dialog, {VK_CONTROL}, {'Z'});  // a button's edit is undone as typing is
+    EXPECT_EQ(Text(input), L"1234");
 
     SetWindowTextW(output, L"2/3\r\n=0.6666666667");
     SendMessageW(output, EM_SETSEL, 6, 18);
