@@ -1,5 +1,7 @@
 #include "cli/line_editor.h"
 
+#include <histedit.h>
+
 #include <cstdio>
 #include <cstdlib>
 #include <system_error>
@@ -14,6 +16,19 @@ const char* Prompt(EditLine*) {
 }
 
 }  // namespace
+
+struct LineEditor::State {
+  static unsigned char DropLine(EditLine* editLine, int key);
+
+  struct Closer {
+    void operator()(EditLine* editLine) const { el_end(editLine); }
+    void operator()(History* history) const { history_end(history); }
+  };
+  std::unique_ptr<History, Closer> history;
+  std::unique_ptr<EditLine, Closer> editLine;
+  std::filesystem::path historyFile;
+  bool dropped = false;
+};
 
 std::filesystem::path HistoryFile() {
   std::filesystem::path base;
@@ -31,37 +46,39 @@ std::filesystem::path HistoryFile() {
 }
 
 LineEditor::LineEditor(const char* program, std::filesystem::path historyFile)
-    : history_(history_init()),
-      editLine_(el_init(program, stdin, stdout, stderr)),
-      historyFile_(std::move(historyFile)) {
-  if (!editLine_ || !history_) return;
+    : state_(std::make_unique<State>()) {
+  state_->history.reset(history_init());
+  state_->editLine.reset(el_init(program, stdin, stdout, stderr));
+  state_->historyFile = std::move(historyFile);
+  History* const list = state_->history.get();
+  EditLine* const el = state_->editLine.get();
+  if (el == nullptr || list == nullptr) return;
   HistEvent event;
-  history(history_.get(), &event, H_SETSIZE, kHistorySize);
-  history(history_.get(), &event, H_SETUNIQUE, 1);
-  if (!historyFile_.empty()) history(history_.get(), &event, H_LOAD, historyFile_.c_str());
+  history(list, &event, H_SETSIZE, kHistorySize);
+  history(list, &event, H_SETUNIQUE, 1);
+  if (!state_->historyFile.empty()) history(list, &event, H_LOAD, state_->historyFile.c_str());
 
-  EditLine* el = editLine_.get();
-  el_set(el, EL_CLIENTDATA, this);
+  el_set(el, EL_CLIENTDATA, state_.get());
   el_set(el, EL_EDITOR, "emacs");
   el_set(el, EL_SIGNAL, 1);
   el_set(el, EL_PROMPT, Prompt);
-  el_set(el, EL_HIST, history, history_.get());
+  el_set(el, EL_HIST, history, list);
   // Ctrl+C reaches the editor as a key, which drops the line, instead of
   // ending the program.
   el_set(el, EL_SETTY, "-d", "-isig", nullptr);
   // The wide form keeps the two names as given; the narrow one copies them
   // and never frees the copies.
-  el_wset(el, EL_ADDFN, L"zorvane-drop-line", L"Drop the line being typed", DropLine);
+  el_wset(el, EL_ADDFN, L"zorvane-drop-line", L"Drop the line being typed", State::DropLine);
   el_set(el, EL_BIND, "^C", "zorvane-drop-line", nullptr);
   el_source(el, nullptr);  // the user's ~/.editrc
 }
 
 LineEditor::~LineEditor() = default;
 
-unsigned char LineEditor::DropLine(EditLine* el, int) {
+unsigned char LineEditor::State::DropLine(EditLine* el, int) {
   void* data = nullptr;
   el_get(el, EL_CLIENTDATA, &data);
-  static_cast<LineEditor*>(data)->dropped_ = true;
+  static_cast<State*>(data)->dropped = true;
   // Show "^C" at the end of the line and end it as Enter would.
   const LineInfo* info = el_line(el);
   el_cursor(el, static_cast<int>(info->lastchar - info->cursor));
@@ -71,8 +88,8 @@ unsigned char LineEditor::DropLine(EditLine* el, int) {
 }
 
 bool LineEditor::ReadLine(std::string& line) {
-  dropped_ = false;
-  if (!editLine_) {
+  state_->dropped = false;
+  if (!state_->editLine) {
     std::fputs("> ", stdout);
     std::fflush(stdout);
     char buffer[4096];
@@ -84,24 +101,26 @@ bool LineEditor::ReadLine(std::string& line) {
     if (line.empty()) return false;
   } else {
     int count = 0;
-    const char* text = el_gets(editLine_.get(), &count);
+    const char* text = el_gets(state_->editLine.get(), &count);
     if (text == nullptr || count <= 0) return false;
     line.assign(text, static_cast<std::size_t>(count));
   }
   if (line.ends_with('\n')) line.pop_back();
   if (line.ends_with('\r')) line.pop_back();
-  if (dropped_) line.clear();
+  if (state_->dropped) line.clear();
   return true;
 }
 
 void LineEditor::Remember(const std::string& line) {
-  if (!history_) return;
+  History* const list = state_->history.get();
+  if (list == nullptr) return;
   HistEvent event;
-  history(history_.get(), &event, H_ENTER, line.c_str());
-  if (historyFile_.empty()) return;
+  history(list, &event, H_ENTER, line.c_str());
+  const std::filesystem::path& file = state_->historyFile;
+  if (file.empty()) return;
   std::error_code ignored;
-  std::filesystem::create_directories(historyFile_.parent_path(), ignored);
-  history(history_.get(), &event, H_SAVE, historyFile_.c_str());
+  std::filesystem::create_directories(file.parent_path(), ignored);
+  history(list, &event, H_SAVE, file.c_str());
 }
 
 }  // namespace zorvane::cli

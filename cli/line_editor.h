@@ -1,7 +1,5 @@
 #pragma once
 
-#include <histedit.h>
-
 #include <filesystem>
 #include <memory>
 #include <string>
@@ -16,6 +14,8 @@ std::filesystem::path HistoryFile();
 // Up and Down go through earlier lines, which are kept in `historyFile` between
 // sessions. Ctrl+C drops the line being typed, Ctrl+D ends the input. A history
 // file that cannot be read or written only loses the history.
+// On Windows (line_editor_windows.cpp) the console edits the line and keeps the
+// lines of the session; Ctrl+Z and Enter end the input.
 class LineEditor {
  public:
   LineEditor(const char* program, std::filesystem::path historyFile);
@@ -31,16 +31,8 @@ class LineEditor {
   void Remember(const std::string& line);
 
  private:
-  static unsigned char DropLine(EditLine* editLine, int key);
-
-  struct Closer {
-    void operator()(EditLine* editLine) const { el_end(editLine); }
-    void operator()(History* history) const { history_end(history); }
-  };
-  std::unique_ptr<History, Closer> history_;
-  std::unique_ptr<EditLine, Closer> editLine_;
-  std::filesystem::path historyFile_;
-  bool dropped_ = false;
+  struct State;  // the system's line reader and what it keeps
+  std::unique_ptr<State> state_;
 };
 
 }  // namespace zorvane::cli

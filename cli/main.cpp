@@ -1,8 +1,5 @@
 // zorvane-cli: the calculator's engine on the command line and in scripts.
-#include <unistd.h>
-
 #include <cerrno>
-#include <csignal>
 #include <cstdio>
 #include <cstring>
 #include <iostream>
@@ -11,6 +8,7 @@
 #include <vector>
 
 #include "cli/command_line.h"
+#include "cli/console.h"
 #include "cli/line_editor.h"
 #include "cli/output.h"
 #include "cli/session.h"
@@ -76,9 +74,9 @@ bool RunBatch(Session& session) {
 // A session at a terminal: the terminal shows the expression as typed, the
 // program answers with "=" and the result under it.
 bool RunInteractive(Session& session) {
-  if (!WriteAll(stdout, "Zorvane " ZORVANE_VERSION " - type an expression, Ctrl+D to end.\n")) {
-    return false;
-  }
+  const std::string greeting = "Zorvane " ZORVANE_VERSION " - type an expression, " +
+                               std::string(zorvane::cli::EndOfInputKeys()) + " to end.\n";
+  if (!WriteAll(stdout, greeting)) return false;
   zorvane::cli::LineEditor editor("zorvane-cli", zorvane::cli::HistoryFile());
   std::string line;
   while (editor.ReadLine(line)) {
@@ -91,17 +89,16 @@ bool RunInteractive(Session& session) {
 }
 
 bool ReadStandardInput(Session& session) {
-  return isatty(STDIN_FILENO) ? RunInteractive(session) : RunBatch(session);
+  return zorvane::cli::InputIsTerminal() ? RunInteractive(session) : RunBatch(session);
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
-  // A closed output pipe is reported by the writes, not by a signal.
-  std::signal(SIGPIPE, SIG_IGN);
+  zorvane::cli::PrepareStandardStreams();
   std::ios::sync_with_stdio(false);
 
-  const std::vector<std::string> args(argv + 1, argv + argc);
+  const std::vector<std::string> args = zorvane::cli::Arguments(argc, argv);
   const zorvane::cli::CommandLine line = zorvane::cli::ParseCommandLine(args);
   if (!line.error.empty()) {
     WriteAll(stderr, "zorvane-cli: " + line.error + "\nTry 'zorvane-cli --help'.\n");
