@@ -3,6 +3,7 @@
 #include <cmath>
 #include <string>
 
+#include "engine/math_functions.h"
 #include "engine/number_text.h"
 #include "engine/reasons.h"
 #include "engine/scan.h"
@@ -159,7 +160,7 @@ PowerOutcome PowerValue(double base, double exponent) {
   if (base == 0 && exponent <= 0) return {0, PowerRefusal::ZeroBase};
   if (base <= 0 && exponent > -1 && exponent < 0) return {0, PowerRefusal::NegativeBase};
   if (base < 0 && exponent > 0 && exponent < 1) return {0, PowerRefusal::NegativeBase};
-  const double value = std::pow(base, exponent);
+  const double value = math::Pow(base, exponent);
   if (!std::isfinite(value)) return {value, PowerRefusal::NoFiniteValue};
   return {value, PowerRefusal::None};
 }
