@@ -1,6 +1,5 @@
 #include "cli/answers.h"
 
-#include <unistd.h>
 
 #include <algorithm>
 #include <cstdint>
@@ -11,6 +10,7 @@
 #include <vector>
 
 #include "cli/answer_text.h"
+#include "cli/console.h"
 #include "cli/function_mode_run.h"
 #include "cli/line_editor.h"
 #include "cli/output.h"
@@ -143,7 +143,7 @@ class Answers {
     return Put(text_.Text(answer, values, atTerminal), true);
   }
 
-  bool StandardInput() { return isatty(STDIN_FILENO) ? Interactive() : Batch(); }
+  bool StandardInput() { return InputIsTerminal() ? Interactive() : Batch(); }
 
   // One answer for each line, written before the next line is read.
   bool Batch() {

@@ -1,5 +1,6 @@
 #include "cli/line_editor.h"
 
+#include <histedit.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -49,6 +50,29 @@ std::size_t SequenceLength(unsigned char lead) {
 
 }  // namespace
 
+struct LineEditor::State {
+  State(const char* program, std::filesystem::path historyFile);
+  bool ReadLine(std::string& line, const std::string& prompt);
+  void Remember(const std::string& line);
+
+  static unsigned char DropLine(EditLine* editLine, int key);
+  static const char* Prompt(EditLine* editLine);
+  static int ReadKey(EditLine* editLine, wchar_t* key);
+  int NextKey(wchar_t* key);
+  bool ReadByte();
+
+  struct Closer {
+    void operator()(EditLine* editLine) const { el_end(editLine); }
+    void operator()(History* history) const { history_end(history); }
+  };
+  std::unique_ptr<History, Closer> history_;
+  std::unique_ptr<EditLine, Closer> editLine_;
+  std::filesystem::path historyFile_;
+  std::string prompt_;
+  bool dropped_ = false;
+  std::string pending_;  // bytes read from the terminal, not yet a key
+};
+
 std::filesystem::path HistoryFile() {
   std::filesystem::path base;
   const char* state = std::getenv("XDG_STATE_HOME");
@@ -64,7 +88,7 @@ std::filesystem::path HistoryFile() {
   return base / "zorvane" / "history";
 }
 
-LineEditor::LineEditor(const char* program, std::filesystem::path historyFile)
+LineEditor::State::State(const char* program, std::filesystem::path historyFile)
     : historyFile_(std::move(historyFile)) {
   // libedit reads the locale when it starts.
   UseTheTerminalsCharacters();
@@ -102,18 +126,33 @@ LineEditor::LineEditor(const char* program, std::filesystem::path historyFile)
   el_source(el, nullptr);  // the user's ~/.editrc
 }
 
+LineEditor::LineEditor(const char* program, std::filesystem::path historyFile)
+    : state_(std::make_unique<State>(program, std::move(historyFile))) {}
+
 LineEditor::~LineEditor() = default;
 
-const char* LineEditor::Prompt(EditLine* el) {
-  void* data = nullptr;
-  el_get(el, EL_CLIENTDATA, &data);
-  return static_cast<LineEditor*>(data)->prompt_.c_str();
+bool LineEditor::ReadLine(std::string& line, const std::string& prompt) {
+  return state_->ReadLine(line, prompt);
 }
 
-unsigned char LineEditor::DropLine(EditLine* el, int) {
+bool LineEditor::Dropped() const {
+  return state_->dropped_;
+}
+
+void LineEditor::Remember(const std::string& line) {
+  state_->Remember(line);
+}
+
+const char* LineEditor::State::Prompt(EditLine* el) {
   void* data = nullptr;
   el_get(el, EL_CLIENTDATA, &data);
-  static_cast<LineEditor*>(data)->dropped_ = true;
+  return static_cast<State*>(data)->prompt_.c_str();
+}
+
+unsigned char LineEditor::State::DropLine(EditLine* el, int) {
+  void* data = nullptr;
+  el_get(el, EL_CLIENTDATA, &data);
+  static_cast<State*>(data)->dropped_ = true;
   // Show "^C" at the end of the line and end it as Enter would.
   const LineInfo* info = el_line(el);
   el_cursor(el, static_cast<int>(info->lastchar - info->cursor));
@@ -124,7 +163,7 @@ unsigned char LineEditor::DropLine(EditLine* el, int) {
 
 // Reads one byte from the terminal onto the pending ones; false at the end of
 // the input or on an error.
-bool LineEditor::ReadByte() {
+bool LineEditor::State::ReadByte() {
   unsigned char byte = 0;
   while (true) {
     const ssize_t n = read(STDIN_FILENO, &byte, 1);
@@ -138,7 +177,7 @@ bool LineEditor::ReadByte() {
 
 // The next key from the bytes typed: a well-formed UTF-8 character, or a byte
 // of no character escaped.
-int LineEditor::NextKey(wchar_t* key) {
+int LineEditor::State::NextKey(wchar_t* key) {
   if (pending_.empty() && !ReadByte()) return 0;  // the end of the input
   const std::size_t length = SequenceLength(static_cast<unsigned char>(pending_[0]));
   // Read on while the bytes can still make one character.
@@ -157,12 +196,17 @@ int LineEditor::NextKey(wchar_t* key) {
   return 1;
 }
 
-int LineEditor::ReadKey(EditLine* el, wchar_t* key) {
+int LineEditor::State::ReadKey(EditLine* el, wchar_t* key) {
   void* data = nullptr;
   el_get(el, EL_CLIENTDATA, &data);
-  return static_cast<LineEditor*>(data)->NextKey(key);
+  return static_cast<State*>(data)->NextKey(key);
 }
 
+namespace {
+
+// The bytes a line read as wide characters stands for: a character in UTF-8,
+// and one of U+DC80..U+DCFF, which stands for a byte of no character, as that
+// byte.
 std::string TypedBytes(std::wstring_view line) {
   std::string bytes;
   for (const wchar_t c : line) {
@@ -188,7 +232,9 @@ std::string TypedBytes(std::wstring_view line) {
   return bytes;
 }
 
-bool LineEditor::ReadLine(std::string& line, const std::string& prompt) {
+}  // namespace
+
+bool LineEditor::State::ReadLine(std::string& line, const std::string& prompt) {
   dropped_ = false;
   prompt_ = prompt;
   if (!editLine_) {
@@ -214,7 +260,7 @@ bool LineEditor::ReadLine(std::string& line, const std::string& prompt) {
   return true;
 }
 
-void LineEditor::Remember(const std::string& line) {
+void LineEditor::State::Remember(const std::string& line) {
   if (!history_) return;
   HistEvent event;
   history(history_.get(), &event, H_ENTER, line.c_str());

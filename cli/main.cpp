@@ -1,8 +1,5 @@
 // zorvane-cli: the calculator's engine on the command line and in scripts.
-#include <unistd.h>
-
 #include <cerrno>
-#include <csignal>
 #include <cstdio>
 #include <cstring>
 #include <iostream>
@@ -12,6 +9,7 @@
 
 #include "cli/answers.h"
 #include "cli/command_line.h"
+#include "cli/console.h"
 #include "cli/line_editor.h"
 #include "cli/output.h"
 #include "cli/session.h"
@@ -101,10 +99,9 @@ bool RunBatch(Session& session) {
 // program answers with "=" and the result under it. The greeting is for the
 // terminal only, not for a file or pipe that takes the answers.
 bool RunInteractive(Session& session) {
-  if (isatty(STDOUT_FILENO) &&
-      !WriteAll(stdout, "Zorvane " ZORVANE_VERSION " - type an expression, Ctrl+D to end.\n")) {
-    return false;
-  }
+  const std::string greeting = "Zorvane " ZORVANE_VERSION " - type an expression, " +
+                               std::string(zorvane::cli::EndOfInputKeys()) + " to end.\n";
+  if (zorvane::cli::OutputIsTerminal() && !WriteAll(stdout, greeting)) return false;
   zorvane::cli::LineEditor editor("zorvane-cli", zorvane::cli::HistoryFile());
   std::string line;
   while (editor.ReadLine(line)) {
@@ -114,21 +111,20 @@ bool RunInteractive(Session& session) {
     if (!WriteAll(stdout, "=" + result + "\n")) return false;
   }
   // Ctrl+D ends the line being shown, on the terminal.
-  return WriteAll(isatty(STDOUT_FILENO) ? stdout : stderr, "\n");
+  return WriteAll(zorvane::cli::OutputIsTerminal() ? stdout : stderr, "\n");
 }
 
 bool ReadStandardInput(Session& session) {
-  return isatty(STDIN_FILENO) ? RunInteractive(session) : RunBatch(session);
+  return zorvane::cli::InputIsTerminal() ? RunInteractive(session) : RunBatch(session);
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
-  // A closed output pipe is reported by the writes, not by a signal.
-  std::signal(SIGPIPE, SIG_IGN);
+  zorvane::cli::PrepareStandardStreams();
   std::ios::sync_with_stdio(false);
 
-  const std::vector<std::string> args(argv + 1, argv + argc);
+  const std::vector<std::string> args = zorvane::cli::Arguments(argc, argv);
   const zorvane::cli::CommandLine line = zorvane::cli::ParseCommandLine(args);
   if (!line.error.empty()) return UsageError(line.error);
   if (line.help) return WriteAll(stdout, kUsage) ? kExitOk : OutputFailed();

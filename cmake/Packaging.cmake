@@ -1,11 +1,12 @@
 # Debian package of Zorvane, built with `cpack -G DEB` in the build directory:
 # zorvane_<version>_<arch>.deb with both programs, the desktop entry,
-# metainfo, icons, manual pages and licence.
+# metainfo, icons, manual pages and licence. A Windows cross-build makes its
+# zip and installer instead (PackagingWindows.cmake).
 #
 # Included once from the top-level CMakeLists.txt, after every install() rule.
 
 set(CPACK_PACKAGE_NAME zorvane)
-set(CPACK_PACKAGE_VENDOR "The Zorvane developers")
+set(CPACK_PACKAGE_VENDOR "${ZORVANE_VENDOR}")
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "scientific calculator with a running log and a formula mode")
 # One text, no semicolons: CMake would take them for list separators.
@@ -25,7 +26,9 @@ set(CPACK_PACKAGE_CONTACT "The Zorvane developers <zorvane@example.org>")
 set(CPACK_RESOURCE_FILE_LICENSE ${PROJECT_SOURCE_DIR}/LICENSE)
 set(CPACK_STRIP_FILES ON)
 
-if(NOT CPACK_GENERATOR)
+if(WIN32)
+  include(${CMAKE_CURRENT_LIST_DIR}/PackagingWindows.cmake)
+elseif(NOT CPACK_GENERATOR)
   set(CPACK_GENERATOR DEB)
 endif()
 
@@ -48,7 +51,7 @@ set(CPACK_SOURCE_IGNORE_FILES "/\\\\.git/" "/build[^/]*/" "/out/" "\\\\.swp$")
 
 # Debian wants a changelog beside the copyright, gzipped like the manual pages.
 find_program(ZORVANE_GZIP gzip)
-if(ZORVANE_GZIP)
+if(ZORVANE_GZIP AND NOT WIN32)
   set(zorvane_changelog ${PROJECT_BINARY_DIR}/packaging/changelog.gz)
   add_custom_command(
     OUTPUT ${zorvane_changelog}

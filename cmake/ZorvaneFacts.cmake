@@ -3,3 +3,4 @@
 # the generated header zorvane_facts.h.
 set(ZORVANE_APP_ID io.github.zorvane.Zorvane)
 set(ZORVANE_ICON_SIZES 16 32 48 64 128 256)
+set(ZORVANE_VENDOR "The Zorvane developers")

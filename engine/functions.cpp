@@ -3,6 +3,7 @@
 #include <array>
 #include <cmath>
 
+#include "engine/math_functions.h"
 #include "engine/number_text.h"
 #include "engine/reasons.h"
 #include "engine/text_ops.h"
@@ -19,11 +20,11 @@ constexpr double kQuarterPi = 0.7853981633974483;
 constexpr double kPoleDistance = 1e-14;
 
 std::optional<FirstPrint> Sine(double x, double factor) {
-  return Fixed(std::sin(x * factor), 14);
+  return Fixed(math::Sin(x * factor), 14);
 }
 
 std::optional<FirstPrint> Cosine(double x, double factor) {
-  return Fixed(std::cos(x * factor), 14);
+  return Fixed(math::Cos(x * factor), 14);
 }
 
 // The angle is brought into -0.9 pi .. 0.9 pi by steps of pi to tell a pole
@@ -37,39 +38,39 @@ std::optional<FirstPrint> Tangent(double x, double factor) {
     u -= kPi;
   u = std::fabs(u);
   if (std::fabs(u - kHalfPi) < kPoleDistance) return std::nullopt;
-  const double value = std::tan(a);
+  const double value = math::Tan(a);
   return u <= kQuarterPi ? Fixed(value, 13) : Scientific(value, 14);
 }
 
 std::optional<FirstPrint> ArcSine(double x, double factor) {
-  return Scientific(std::asin(x) / factor, 15);
+  return Scientific(math::Asin(x) / factor, 15);
 }
 
 std::optional<FirstPrint> ArcCosine(double x, double factor) {
-  return Scientific(std::acos(x) / factor, 15);
+  return Scientific(math::Acos(x) / factor, 15);
 }
 
 std::optional<FirstPrint> ArcTangent(double x, double factor) {
-  return Scientific(std::atan(x) / factor, 15);
+  return Scientific(math::Atan(x) / factor, 15);
 }
 
 std::optional<FirstPrint> Exponential(double x, double) {
   // e^x overflows for large x; such a value cannot be printed as a number.
-  const double value = std::exp(x);
+  const double value = math::Exp(x);
   if (!std::isfinite(value)) return std::nullopt;
   return Scientific(value, 15);
 }
 
 std::optional<FirstPrint> NaturalLog(double x, double) {
-  return Scientific(std::log(x), 15);
+  return Scientific(math::Log(x), 15);
 }
 
 std::optional<FirstPrint> DecimalLog(double x, double) {
-  return Scientific(std::log10(x), 15);
+  return Scientific(math::Log10(x), 15);
 }
 
 std::optional<FirstPrint> SquareRoot(double x, double) {
-  return Scientific(std::sqrt(x), 15);
+  return Scientific(math::Sqrt(x), 15);
 }
 
 constexpr std::array<Function, 10> kFunctions{{

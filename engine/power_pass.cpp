@@ -3,6 +3,7 @@
 #include <cmath>
 #include <string>
 
+#include "engine/math_functions.h"
 #include "engine/number_text.h"
 #include "engine/put_value.h"
 #include "engine/reasons.h"
@@ -162,7 +163,7 @@ PowerOutcome PowerValue(double base, double exponent) {
   // A base of 0 with a negative exponent was refused just above.
   if (base < 0 && exponent > -1 && exponent < 0) return {0, PowerRefusal::NegativeFraction};
   if (base < 0 && exponent > 0 && exponent < 1) return {0, PowerRefusal::PositiveFraction};
-  const double value = std::pow(base, exponent);
+  const double value = math::Pow(base, exponent);
   if (std::isnan(value)) return {0, PowerRefusal::NoRealValue};
   return {value, PowerRefusal::None};
 }

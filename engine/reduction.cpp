@@ -137,10 +137,8 @@ PassStep ApplyBracketPass(WorkingState& state) {
     // Read up to the first ")", noting the last "(" on the way.
     const std::size_t close = scan < text.size() ? text.find(')', scan) : std::string::npos;
     if (close == std::string::npos) break;
-    if (close > scan) {
-      const void* lastOpen = memrchr(text.data() + scan, '(', close - scan);
-      if (lastOpen != nullptr) open = static_cast<const char*>(lastOpen) - text.data();
-    }
+    const std::size_t lastOpen = FindLast(std::string_view(text).substr(scan, close - scan), '(');
+    if (lastOpen != std::string_view::npos) open = scan + lastOpen;
     if (open == std::string::npos) break;
     scan = close + 1;
     const std::string_view content = std::string_view(text).substr(open + 1, close - open - 1);

@@ -2,6 +2,10 @@
 
 #include <algorithm>
 
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+
 namespace zorvane {
 
 std::string ReplaceAll(std::string_view text, std::string_view from, std::string_view to) {
@@ -80,6 +84,29 @@ std::string_view Mid(std::string_view text, long long first, long long count) {
   count = std::max(count, 0LL);
   if (first >= static_cast<long long>(text.size())) return {};
   return text.substr(static_cast<std::size_t>(first), static_cast<std::size_t>(count));
+}
+
+std::size_t FindLast(std::string_view text, char c) {
+  std::size_t end = text.size();
+#if defined(__SSE2__)
+  // Four compares of sixteen characters each step back over a block of 64
+  // that does not hold `c`; the block that does is searched one by one below.
+  constexpr std::size_t kBlock = 64;
+  const __m128i pattern = _mm_set1_epi8(c);
+  const auto equal = [&pattern](const char* at) {
+    return _mm_cmpeq_epi8(_mm_loadu_si128(reinterpret_cast<const __m128i*>(at)), pattern);
+  };
+  for (; end >= kBlock; end -= kBlock) {
+    const char* block = text.data() + end - kBlock;
+    const __m128i found = _mm_or_si128(_mm_or_si128(equal(block), equal(block + 16)),
+                                       _mm_or_si128(equal(block + 32), equal(block + 48)));
+    if (_mm_movemask_epi8(found) != 0) break;
+  }
+#endif
+  while (end > 0) {
+    if (text[--end] == c) return end;
+  }
+  return std::string_view::npos;
 }
 
 }  // namespace zorvane

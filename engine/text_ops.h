@@ -26,6 +26,11 @@ std::string_view Left(std::string_view text, long long count);
 std::string_view Right(std::string_view text, long long count);
 std::string_view Mid(std::string_view text, long long first, long long count);
 
+// Index of the last `c` in `text`, or npos, as std::string_view::rfind gives
+// it. The bracket pass looks back over long runs of working text for the "("
+// before a ")", so this reads 64 characters a step where the processor can.
+std::size_t FindLast(std::string_view text, char c);
+
 inline bool IsDigit(char c) {
   return c >= '0' && c <= '9';
 }

@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstddef>
+#include <cstdint>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -50,10 +51,11 @@ class WorkingState {
   // The work done so far, in characters of working text gone through: every
   // rewrite and every cycle adds the length of the text. Texts of the Input
   // Box's size stay far below the budget; only texts many times longer, whose
-  // reduction would take minutes, exceed it.
+  // reduction would take minutes, exceed it. Counted in 64 bits, so that the
+  // budget is the same on 32-bit systems.
   void AddWork(std::size_t characters) { work_ += characters; }
   bool OverBudget() const { return work_ > kWorkBudget; }
-  static constexpr std::size_t kWorkBudget = 80'000'000'000;
+  static constexpr std::uint64_t kWorkBudget = 80'000'000'000;
 
   // False only when `c` stands nowhere in the text, so that a search for it
   // may be skipped; always true in the exhaustive mode. Kept for "(", ")",
@@ -85,7 +87,7 @@ class WorkingState {
   bool plusAfterCodesCleared_ = false;
   std::array<std::size_t, 256> counts_{};
   std::size_t pendingCodesEnd_ = 0;
-  std::size_t work_ = 0;
+  std::uint64_t work_ = 0;
 };
 
 // What one step of a pass did.

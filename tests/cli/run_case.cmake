@@ -1,6 +1,8 @@
 # Runs zorvane-cli for one case of cases.cmake and compares its exit status,
 # standard output and standard error with the case's.
-#   cmake -DCLI=<zorvane-cli> -DCASE=<name> -DWORK=<folder> -P run_case.cmake
+#   cmake -DCLI=<zorvane-cli> -DCASE=<name> -DWORK=<folder> [-DLINE_BREAK=CRLF] -P run_case.cmake
+# CLI may be a list: an emulator and its arguments, then the program. With
+# LINE_BREAK=CRLF every line written must end in CR LF (a Windows program).
 cmake_minimum_required(VERSION 3.25)
 
 # cli_case(<name> [ARGS <argument>...] [IN <text> | IN_FILE <file>]
@@ -21,11 +23,31 @@ function(cli_case name)
   elseif(DEFINED arg_IN_FILE)
     set(input ${CMAKE_CURRENT_LIST_DIR}/${arg_IN_FILE})
   endif()
+  set(output ${WORK}/${name}.out)
   if(arg_FULL_OUTPUT)
-    set(output_to OUTPUT_FILE /dev/full)
+    set(output /dev/full)
   endif()
-  execute_process(COMMAND ${CLI} ${arg_ARGS} INPUT_FILE ${input} ${output_to}
-    RESULT_VARIABLE STATUS OUTPUT_VARIABLE OUT ERROR_VARIABLE ERR)
+  execute_process(COMMAND ${CLI} ${arg_ARGS} INPUT_FILE ${input} OUTPUT_FILE ${output}
+    ERROR_FILE ${WORK}/${name}.err RESULT_VARIABLE STATUS)
+  set(OUT "")
+  set(written ${WORK}/${name}.err)
+  if(NOT arg_FULL_OUTPUT)
+    file(READ ${output} OUT)
+    list(APPEND written ${output})
+  endif()
+  file(READ ${WORK}/${name}.err ERR)
+  # file(READ) takes the CR of each CR LF away, so the line breaks are read
+  # from the bytes: two hex digits and a blank for each.
+  if(LINE_BREAK STREQUAL "CRLF")
+    foreach(file IN LISTS written)
+      file(READ ${file} bytes HEX)
+      string(REGEX REPLACE "(..)" "\\1 " bytes "${bytes}")
+      string(REPLACE "0d 0a " "" bytes "${bytes}")
+      if(bytes MATCHES "0a ")
+        string(APPEND faults "${file} holds a line break without CR\n")
+      endif()
+    endforeach()
+  endif()
 
   if(NOT DEFINED arg_STATUS)
     set(arg_STATUS 0)

@@ -1,6 +1,7 @@
 // The engine's shortcuts against the literal work they stand for: the range
 // check before a power against the loop of single products, the sign collapse
-// against the seven replacements.
+// against the seven replacements, the block search for the last "(" against
+// the search one character at a time.
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -80,6 +81,18 @@ TEST(SignCollapse, EqualsTheSevenReplacementsInTurn) {
     const std::size_t end = CollapseSignsInRange(collapsed, 0, collapsed.size());
     EXPECT_EQ(end, collapsed.size()) << text;
     ASSERT_EQ(collapsed, expected) << text;
+  }
+}
+
+// Texts around the block size, with the "(" at either end of a block, in the
+// one before, or nowhere.
+TEST(FindLast, EqualsSearchingOneByOne) {
+  std::mt19937 random(11);
+  for (int i = 0; i < 5000; ++i) {
+    std::string text(random() % 200, '1');
+    for (int k = static_cast<int>(random() % 3); k > 0 && !text.empty(); --k)
+      text[random() % text.size()] = '(';
+    ASSERT_EQ(FindLast(text, '('), std::string_view(text).rfind('(')) << text;
   }
 }
 

@@ -1,0 +1,25 @@
+# What the two mingw-w64 toolchain files share. Each sets ZORVANE_MINGW_TRIPLET
+# and CMAKE_SYSTEM_PROCESSOR first, then includes this file.
+#
+# The compilers are Debian's posix-thread variants (g++-mingw-w64-*-posix),
+# whose C++ library has std::thread and friends. Every program is linked
+# statically, so that it imports only DLLs that come with Windows.
+set(CMAKE_SYSTEM_NAME Windows)
+
+set(CMAKE_C_COMPILER ${ZORVANE_MINGW_TRIPLET}-gcc-posix)
+set(CMAKE_CXX_COMPILER ${ZORVANE_MINGW_TRIPLET}-g++-posix)
+set(CMAKE_RC_COMPILER ${ZORVANE_MINGW_TRIPLET}-windres)
+
+set(CMAKE_FIND_ROOT_PATH /usr/${ZORVANE_MINGW_TRIPLET})
+set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
+set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
+set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
+set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
+
+set(CMAKE_EXE_LINKER_FLAGS_INIT "-static")
+
+# ctest runs the Windows programs of the tests under Wine.
+find_program(ZORVANE_WINE wine)
+if(ZORVANE_WINE)
+  set(CMAKE_CROSSCOMPILING_EMULATOR ${ZORVANE_WINE})
+endif()
