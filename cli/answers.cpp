@@ -1,6 +1,5 @@
 #include "cli/answers.h"
 
-
 #include <algorithm>
 #include <cstdint>
 #include <cstdio>

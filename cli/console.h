@@ -19,6 +19,12 @@ void PrepareStandardStreams();
 // session with a prompt begins instead of the batch protocol.
 bool InputIsTerminal();
 
+// Whether the write that failed with `error` (an errno value) failed because
+// the reader of the output has gone, as in `zorvane-cli | head -2`: the usual
+// end of a pipeline, not a fault. Windows reports it as a failed write whose
+// system error names the closed pipe.
+bool ReaderHasGone(int error);
+
 // True when standard output is a terminal (a console): the greeting and the
 // prompts go there, or to standard error when the answers go to a file or pipe.
 bool OutputIsTerminal();

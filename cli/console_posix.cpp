@@ -1,5 +1,6 @@
 #include <unistd.h>
 
+#include <cerrno>
 #include <csignal>
 
 #include "cli/console.h"
@@ -12,6 +13,10 @@ void PrepareStandardStreams() {
 
 bool InputIsTerminal() {
   return isatty(STDIN_FILENO) != 0;
+}
+
+bool ReaderHasGone(int error) {
+  return error == EPIPE;
 }
 
 bool OutputIsTerminal() {

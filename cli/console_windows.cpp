@@ -4,6 +4,7 @@
 #include <io.h>
 #include <shellapi.h>
 
+#include <cerrno>
 #include <cstdio>
 #include <memory>
 
@@ -30,7 +31,7 @@ void PrepareStandardStreams() {
   _setmode(_fileno(stdin), _O_BINARY);
   // Standard output and error stay in text mode: every line ends in CR LF,
   // the line break of Windows, which its editors and tools expect in a file.
-  // Writes to a pipe that no one reads fail with EPIPE; there is no signal.
+  // Writes to a pipe that no one reads fail; there is no signal.
 }
 
 bool InputIsTerminal() {
@@ -38,6 +39,11 @@ bool InputIsTerminal() {
   // devices for _isatty, but they hold a batch of lines, not a person typing.
   DWORD mode = 0;
   return GetConsoleMode(GetStdHandle(STD_INPUT_HANDLE), &mode) != 0;
+}
+
+bool ReaderHasGone(int error) {
+  const DWORD system = GetLastError();
+  return error == EPIPE || system == ERROR_BROKEN_PIPE || system == ERROR_NO_DATA;
 }
 
 bool OutputIsTerminal() {

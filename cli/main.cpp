@@ -69,7 +69,7 @@ int UsageError(const std::string& error) {
 // evaluations so far, as the tools that are killed by SIGPIPE end silently.
 int OutputFailed(bool anyError = false) {
   const int error = errno;
-  if (error == EPIPE) return anyError ? kExitSomeError : kExitOk;
+  if (zorvane::cli::ReaderHasGone(error)) return anyError ? kExitSomeError : kExitOk;
   WriteAll(stderr,
            std::string("zorvane-cli: cannot write the output: ") + std::strerror(error) + "\n");
   return kExitOutput;
