@@ -11,12 +11,15 @@
 #include <QPlainTextEdit>
 #include <QSignalSpy>
 #include <QTest>
+#include <QTextBlock>
 #include <QTimer>
+#include <QToolTip>
 #include <QWindow>
 #include <clocale>
 #include <functional>
 
 #include "edit_boxes.h"
+#include "engine/exe.h"
 #include "help_window.h"
 #include "qt_platform.h"
 #include "window/edit_limit.h"
@@ -117,9 +120,10 @@ void DoubleClick(QPlainTextEdit* box, int position) {
 // Ctrl+Enter breaks the line; the keypad works at the caret and on a selection
 // made from right to left and gives the keyboard back; BackSpace takes a line
 // break whole; Tab visits only the tab stops. A double-click picks the whole
-// number in either box, where the toolkit's word stops at the point or the sign;
-// the log takes no typing, and Paste carries the number on. A run of typing is
-// one step of undo, each command's edit one of its own.
+// number in either box, its own sign included, where the toolkit's word stops
+// at the point or the sign; the log takes no typing, and Paste carries the
+// number on. A run of typing is one step of undo, each command's edit one of
+// its own.
 TEST(Widgets, EditingStepByStepAndUndo) {
   RunMainWindow([](Window& w) {
     w.Type("2.5+");
@@ -140,11 +144,11 @@ TEST(Widgets, EditingStepByStepAndUndo) {
       w.Key(Qt::Key_Tab);
       EXPECT_EQ(w.Focus(), w.Control(id));
     }
-    w.Output()->setPlainText(QStringLiteral("1/3E12\n=3.333333333E-13\n2^0.5\n=1.414213562"));
+    w.Output()->setPlainText(QStringLiteral("1/3E12\n=3.333333333E-13\n1-2^0.5\n=-.4142135624"));
     const std::tuple<QPlainTextEdit*, int, const char*> picks[] = {
         {w.Input(), 1, "2.5"},
         {w.Output(), 20, "3.333333333E-13"},
-        {w.Output(), 33, "1.414213562"},
+        {w.Output(), 35, "-.4142135624"},  // with its sign
     };
     for (const auto& [box, position, picked] : picks) {
       DoubleClick(box, position);
@@ -157,8 +161,8 @@ TEST(Widgets, EditingStepByStepAndUndo) {
     w.Click(1010);  // Clear
     // What Ctrl+Z goes back through, the newest first.
     const char* steps[] = {"",
-                           "1.414213562+1",
-                           "1.414213562",
+                           "-.4142135624+1",
+                           "-.4142135624",
                            "2.5+SIN(27)34",
                            "2.5+\nSIN(27)34",
                            "2.5+\n2734",
@@ -222,6 +226,78 @@ TEST(Widgets, EditsStopWholeAtTheLimit) {
   SetBeepSink(nullptr);
 }
 
+// Why the engine says `text` fails.
+QString EngineReason(const char* text) {
+  std::string reason;
+  const TraceSink listen = [&reason](std::string_view stage, std::string_view said) {
+    if (stage == "error") reason = said;
+  };
+  ExeInput in;
+  in.input = text;
+  RunExe(in, &listen);
+  return QString::fromStdString(reason);
+}
+
+// The tip that shows while the pointer rests at `at` of `box`'s viewport; empty
+// when none shows.
+QString TipAt(QPlainTextEdit* box, QPoint at) {
+  QToolTip::hideText();
+  EXPECT_TRUE(QTest::qWaitFor([] { return !QToolTip::isVisible(); }));
+  QHelpEvent rest(QEvent::ToolTip, at, box->viewport()->mapToGlobal(at));
+  QApplication::sendEvent(box->viewport(), &rest);
+  return QToolTip::isVisible() ? QToolTip::text() : QString();
+}
+
+// The middle of line `line` of `box`.
+QPoint OnLine(QPlainTextEdit* box, int line) {
+  return box->cursorRect(QTextCursor(box->document()->findBlockByNumber(line))).center() +
+         QPoint(8, 0);
+}
+
+// A failed entry explains itself: the pointer resting on its "=error" line or
+// its expression shows the engine's reason, and Alt+R shows the newest one's at
+// its "=error" line, even with the keys let go. A screen reader is told the
+// reason with the entry.
+TEST(Widgets, AFailedEntryShowsItsReason) {
+  const QString reason = EngineReason("1/0");
+  ASSERT_FALSE(reason.isEmpty());
+  RunMainWindow([&](Window& w) {
+    w.Type("1/0");
+    w.Key(Qt::Key_Return);
+    EXPECT_EQ(w.Output()->accessibleDescription(), reason);
+    w.Type("2+3");
+    w.Key(Qt::Key_Return);
+    EXPECT_EQ(w.Output()->accessibleDescription(), QString());  // it was the newest entry's
+    ASSERT_EQ(w.Output()->toPlainText(), QStringLiteral("2+3\n=5\n1/0\n=error"));
+    QPlainTextEdit* log = w.Output();
+    EXPECT_EQ(TipAt(log, OnLine(log, 1)), QString());  // a result
+    EXPECT_EQ(TipAt(log, OnLine(log, 3)), reason);
+    EXPECT_EQ(TipAt(log, OnLine(log, 2)), reason);
+    EXPECT_EQ(TipAt(log, QPoint(8, log->viewport()->height() - 2)), QString());  // below the log
+
+    QToolTip::hideText();
+    EXPECT_TRUE(QTest::qWaitFor([] { return !QToolTip::isVisible(); }));
+    w.Key(Qt::Key_R, Qt::AltModifier);
+    ASSERT_TRUE(QToolTip::isVisible());
+    EXPECT_EQ(QToolTip::text(), reason);
+    // Just below the start of the "=error" line.
+    const QRect line = log->cursorRect(QTextCursor(log->document()->findBlockByNumber(3)));
+    const QPoint lineAt = log->viewport()->mapToGlobal(line.topLeft());
+    const QWidget* tip = nullptr;
+    for (const QWidget* top : QApplication::topLevelWidgets()) {
+      if (top->objectName() == QStringLiteral("qtooltip_label") && top->isVisible()) tip = top;
+    }
+    ASSERT_NE(tip, nullptr);
+    EXPECT_GE(tip->y(), lineAt.y() + line.height());
+    EXPECT_LE(tip->y(), lineAt.y() + 3 * line.height());
+    EXPECT_LE(std::abs(tip->x() - lineAt.x()), line.height());
+    EXPECT_EQ(w.Focus(), w.Input());
+    EXPECT_EQ(w.InputText(), QStringLiteral("2+3"));  // Alt+R types nothing
+    w.Type("4");                                      // typing on sends it away
+    EXPECT_TRUE(QTest::qWaitFor([] { return !QToolTip::isVisible(); }));
+  });
+}
+
 // A repeat of a held key, marked as one, then as X11 sends it: a release and a
 // press with one time stamp.
 void Repeat(Qt::Key key, const QString& text) {
@@ -236,8 +312,8 @@ void Repeat(Qt::Key key, const QString& text) {
 
 // Alt and a letter clicks its control wherever the focus was, types nothing and
 // leaves the keyboard in the Input Box; each control tells a screen reader its
-// keys. An Escape held down to close the About box must not go on to close the
-// main window, while a key held where it went down repeats as usual.
+// keys. Any other Alt and letter only beeps. An Escape held down to close the About box must not go
+// on to close the main window, while a key held where it went down repeats as usual.
 TEST(Widgets, EveryCommandFromTheKeyboard) {
   RunMainWindow([](Window& w) {
     const std::pair<Qt::Key, int> shortcuts[] = {
@@ -263,6 +339,19 @@ TEST(Widgets, EveryCommandFromTheKeyboard) {
       EXPECT_FALSE(w.InputText().contains(QChar(key))) << id;
       EXPECT_EQ(button->accessibleDescription(), QStringLiteral("Shortcut: Alt+") + QChar(key));
     }
+    // Alt and a key that is no shortcut types nothing, in either box, and beeps.
+    static int beeps = 0;
+    SetBeepSink([] { ++beeps; });
+    const QString typed = w.InputText();
+    for (QPlainTextEdit* box : {w.Input(), w.Output()}) {
+      box->setFocus();
+      for (Qt::Key key : {Qt::Key_Q, Qt::Key_S, Qt::Key_E, Qt::Key_1})
+        w.Key(key, Qt::AltModifier);
+    }
+    SetBeepSink(nullptr);
+    EXPECT_EQ(w.InputText(), typed);
+    EXPECT_EQ(beeps, 8);
+    w.Input()->setFocus();
     Repeat(Qt::Key_Escape, QStringLiteral("\x1b"));
     EXPECT_TRUE(w.dialog.isVisible());
     QTest::keyRelease(w.Focus(), Qt::Key_Escape);
