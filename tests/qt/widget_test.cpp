@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QAbstractButton>
+#include <QAbstractTextDocumentLayout>
 #include <QAccessible>
 #include <QApplication>
 #include <QClipboard>
@@ -12,6 +13,7 @@
 #include <QSignalSpy>
 #include <QTest>
 #include <QTextBlock>
+#include <QTextEdit>
 #include <QTimer>
 #include <QToolTip>
 #include <QWindow>
@@ -226,6 +228,28 @@ TEST(Widgets, EditsStopWholeAtTheLimit) {
   SetBeepSink(nullptr);
 }
 
+// The help window's text: the expression language first; a line up to eighty
+// average characters wide fits on one line, and a paragraph that wraps keeps
+// its indent on every line.
+void CheckHelpLayout(QTextEdit& text) {
+  EXPECT_TRUE(text.toPlainText().startsWith(QStringLiteral("EXPRESSIONS")));
+  text.document()->documentLayout()->documentSize();  // lays out every line
+  const QFontMetrics metrics(text.font());
+  int wrappedIndented = 0;
+  for (QTextBlock block = text.document()->begin(); block.isValid(); block = block.next()) {
+    SCOPED_TRACE(block.text().toStdString());
+    const QTextLayout& layout = *block.layout();
+    const qreal margin = block.blockFormat().leftMargin();
+    if (int(margin) + metrics.horizontalAdvance(block.text()) <= metrics.averageCharWidth() * 80) {
+      EXPECT_EQ(layout.lineCount(), 1);
+    }
+    for (int i = 0; i < layout.lineCount(); ++i)
+      EXPECT_EQ(layout.lineAt(i).x(), layout.lineAt(0).x());
+    wrappedIndented += margin > 0 && layout.lineCount() > 1;
+  }
+  EXPECT_GT(wrappedIndented, 0);
+}
+
 // Why the engine says `text` fails.
 QString EngineReason(const char* text) {
   std::string reason;
@@ -371,10 +395,12 @@ TEST(Widgets, EveryCommandFromTheKeyboard) {
       QTimer::singleShot(0, [&] {
         QDialog* help = OpenHelpWindow();
         ASSERT_NE(help, nullptr);
-        auto* text = help->findChild<QPlainTextEdit*>();
+        auto* text = help->findChild<QTextEdit*>();
         EXPECT_EQ(help->font(), w.dialog.font());
         EXPECT_EQ(help->focusWidget(), text);
+        EXPECT_EQ(help->windowTitle(), QStringLiteral("Help \u2014 Zorvane"));
         shown = text->toPlainText();
+        CheckHelpLayout(*text);
         QTest::keyClick(text, Qt::Key_Escape);
       });
       w.Key(key, modifiers);
