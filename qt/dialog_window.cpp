@@ -154,6 +154,10 @@ QWidget* DialogWindow::CreateControl(const res::DialogControl& control) {
         }
       });
       edits_[id] = std::make_unique<QtEditControl>(*edit);
+      edit->SetTipSource([this, id](int position) {
+        if (!dispatching_) return QString();
+        return FromUtf8(dialog_.OnToolTipText(id, edits_[id]->WindowPosition(position)));
+      });
       if (!edit->isReadOnly()) {
         QObject::connect(edit, &QPlainTextEdit::textChanged, parent,
                          [this, id] { Dispatch(id, afx::EN_CHANGE); });

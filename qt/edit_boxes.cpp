@@ -8,6 +8,7 @@
 #include <QMouseEvent>
 #include <QScrollBar>
 #include <QTextBlock>
+#include <QToolTip>
 
 #include "text_positions.h"
 #include "window/edit_limit.h"
@@ -73,6 +74,14 @@ EditBox::EditBox(QWidget* parent, bool upperCase, bool readOnly)
 }
 
 void EditBox::keyPressEvent(QKeyEvent* event) {
+  QToolTip::hideText();  // the user has moved on
+  // Ctrl and Alt together are AltGr on some systems, which types as usual.
+  const Qt::KeyboardModifiers held = event->modifiers();
+  if ((held & Qt::AltModifier) && !(held & Qt::ControlModifier) && IsTypedText(event->text())) {
+    Beep();
+    event->accept();
+    return;
+  }
   if (isReadOnly()) {
     QPlainTextEdit::keyPressEvent(event);
     return;
@@ -116,6 +125,25 @@ void EditBox::mouseDoubleClickEvent(QMouseEvent* event) {
   cursor.setPosition(block.position() + number->start);
   cursor.setPosition(block.position() + number->end, QTextCursor::KeepAnchor);
   setTextCursor(cursor);
+}
+
+// A pointer that rests on a line of text gets the tip for its place there, if
+// any; below the last line it gets none.
+bool EditBox::viewportEvent(QEvent* event) {
+  if (event->type() != QEvent::ToolTip || !tipAt_) return QPlainTextEdit::viewportEvent(event);
+  const auto* help = static_cast<QHelpEvent*>(event);
+  const QTextCursor under = cursorForPosition(help->pos());
+  const QRect line = cursorRect(under);
+  const bool onLine = help->pos().y() >= line.top() && help->pos().y() <= line.bottom();
+  const QString tip = onLine ? tipAt_(under.position()) : QString();
+  if (tip.isEmpty()) {
+    QToolTip::hideText();
+  } else {
+    // It goes when the pointer leaves the line.
+    const QRect area(0, line.top(), viewport()->width(), line.height());
+    QToolTip::showText(help->globalPos(), tip, viewport(), area);
+  }
+  return true;
 }
 
 void EditBox::insertFromMimeData(const QMimeData* source) {
@@ -191,6 +219,7 @@ std::string QtEditControl::GetWindowText() const {
 }
 
 void QtEditControl::SetWindowText(std::string_view text) {
+  edit_.setAccessibleDescription(QString());
   edit_.setPlainText(FromWindowText(text));
   QTextCursor cursor(edit_.document());
   edit_.setTextCursor(cursor);
@@ -237,6 +266,15 @@ bool QtEditControl::ReplaceText(std::string_view text) {
   return true;
 }
 
+int QtEditControl::WindowPosition(int position) const {
+  const QTextBlock block = edit_.document()->findBlock(position);
+  if (!block.isValid()) return WindowLength(edit_.toPlainText());
+  int window = 0;
+  for (QTextBlock before = edit_.document()->begin(); before != block; before = before.next())
+    window += WindowLength(before.text()) + 2;  // the line break, CR LF
+  return window + ToWindowPosition(block.text(), position - block.position());
+}
+
 // The document position of a window position, read line by line up to it, so
 // that placing the caret near the start of a long log costs little. Beyond the
 // end: the end.
@@ -270,8 +308,23 @@ void QtEditControl::ScrollCaret() {
 }
 
 void QtEditControl::AnnounceInsertion(std::string_view text) {
+  edit_.setAccessibleDescription(QString());
   QAccessibleTextInsertEvent event(&edit_, 0, FromWindowText(text));
   g_accessibilitySink(&event);
+}
+
+void QtEditControl::AnnounceRemark(std::string_view remark) {
+  edit_.setAccessibleDescription(FromWindowText(remark));
+}
+
+// The tip stands below the line of the position, at its start, as a resting
+// pointer's would.
+void QtEditControl::ShowTip(int position, std::string_view tip) {
+  QTextCursor cursor(edit_.document());
+  cursor.setPosition(DocumentPosition(position));
+  QWidget* viewport = edit_.viewport();
+  const QRect line = edit_.cursorRect(cursor);
+  QToolTip::showText(viewport->mapToGlobal(line.topLeft()), FromWindowText(tip), viewport);
 }
 
 }  // namespace zorvane::qt

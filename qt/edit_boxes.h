@@ -28,7 +28,8 @@ bool FitsEditLimit(QStringView plain, int replaced, QStringView insert);
 // An edit box made from a template's edit control. With the upper-case style,
 // typed and pasted letters become capitals; text written by a command is not
 // touched. Enter is left to the dialog (which presses its default button) unless
-// the box takes line breaks; Ctrl+Enter always inserts one.
+// the box takes line breaks; Ctrl+Enter always inserts one. Alt and a key that
+// types (the dialog's shortcuts never get here) types nothing and beeps.
 class EditBox : public QPlainTextEdit {
  public:
   EditBox(QWidget* parent, bool upperCase, bool readOnly);
@@ -37,12 +38,16 @@ class EditBox : public QPlainTextEdit {
   void SetPressDefault(std::function<void()> pressDefault) {
     pressDefault_ = std::move(pressDefault);
   }
+  // Where the tip for a resting pointer comes from: the text for the document
+  // position under it, or an empty text for none.
+  void SetTipSource(std::function<QString(int position)> tipAt) { tipAt_ = std::move(tipAt); }
 
  protected:
   void keyPressEvent(QKeyEvent* event) override;
   void mouseDoubleClickEvent(QMouseEvent* event) override;
   void insertFromMimeData(const QMimeData* source) override;
   void inputMethodEvent(QInputMethodEvent* event) override;
+  bool viewportEvent(QEvent* event) override;
 
  private:
   void InsertTyped(QString text);
@@ -58,6 +63,7 @@ class EditBox : public QPlainTextEdit {
   bool upperCase_;
   TypingRun typingRun_;
   std::function<void()> pressDefault_;
+  std::function<QString(int position)> tipAt_;
 };
 
 // The window's view of an edit box: CR LF line breaks and byte positions.
@@ -75,6 +81,13 @@ class QtEditControl : public afx::EditControl {
   void SetSel(int start, int end) override;
   void ScrollCaret() override;
   void AnnounceInsertion(std::string_view text) override;
+  // The remark becomes the box's accessible description, which assistive
+  // technology is told of at once, until the next insertion or text.
+  void AnnounceRemark(std::string_view remark) override;
+  void ShowTip(int position, std::string_view tip) override;
+
+  // The window position of document position `position`.
+  int WindowPosition(int position) const;
 
  private:
   int DocumentPosition(int position) const;

@@ -68,6 +68,14 @@ void CEdit::AnnounceInsertion(std::string_view text) {
   if (m_control) m_control->AnnounceInsertion(text);
 }
 
+void CEdit::AnnounceRemark(std::string_view remark) {
+  if (m_control) m_control->AnnounceRemark(remark);
+}
+
+void CEdit::ShowTip(int position, std::string_view tip) {
+  if (m_control) m_control->ShowTip(position, tip);
+}
+
 void DDX_Control(CDataExchange* pDX, int id, CEdit& edit) {
   CDialog& dialog = pDX->Dialog();
   if (edit.IsAttached() || !dialog.m_site) return;
@@ -117,6 +125,10 @@ bool CDialog::OnCmdMsg(int id, int code) {
   }
   CWinApp* app = AfxGetApp();
   return app && app->OnCmdMsg(id, code);
+}
+
+std::string CDialog::OnToolTipText(int /*id*/, int /*position*/) const {
+  return {};
 }
 
 BOOL CDialog::UpdateData(BOOL saveAndValidate) {

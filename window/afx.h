@@ -67,6 +67,8 @@ class CEdit {
   void SetSel(int start, int end);
   void ScrollCaret();
   void AnnounceInsertion(std::string_view text);
+  void AnnounceRemark(std::string_view remark);
+  void ShowTip(int position, std::string_view tip);
 
  private:
   EditControl* m_control = nullptr;
@@ -130,6 +132,9 @@ class CDialog {
   // back to OnOK and OnCancel, anything else to the application. Returns whether
   // anything handled it.
   virtual bool OnCmdMsg(int id, int code);
+  // The tooltip for window position `position` of control `id`, which the
+  // platform asks for when the pointer rests there; empty for none, the default.
+  virtual std::string OnToolTipText(int id, int position) const;
 
  protected:
   virtual void DoDataExchange(CDataExchange*) {}

@@ -16,6 +16,9 @@ using namespace res;
 using afx::BN_CLICKED;
 using afx::EN_CHANGE;
 
+// The stage under which the engine reports why an evaluation failed.
+constexpr std::string_view kFailureStage = "error";
+
 int ToPosition(std::size_t position) {
   return static_cast<int>(std::min<std::size_t>(position, std::numeric_limits<int>::max()));
 }
@@ -73,6 +76,7 @@ std::span<const afx::MessageMapEntry<CMainDlg>> CMainDlg::GetMessageMap() {
       {IDC_F_OUT, BN_CLICKED, &CMainDlg::OnFOut},
       {IDC_F_MODE, BN_CLICKED, &CMainDlg::OnOption},
       {IDC_MOST_TOP, BN_CLICKED, &CMainDlg::OnMostTop},
+      {ID_SHOW_REASON, BN_CLICKED, &CMainDlg::OnShowReason},
   };
   return kMessageMap;
 }
@@ -106,7 +110,8 @@ afx::BOOL CMainDlg::OnInitDialog() {
 }
 
 // EXE: one evaluation by the engine; the window only carries its texts. A new
-// entry is put in front of the log, which stays whole below it.
+// entry is put in front of the log, which stays whole below it. Why an entry
+// failed is kept while it stands, and said with it to assistive technology.
 void CMainDlg::OnExe() {
   ExeInput in;
   in.input = m_inputEdit.GetWindowText();
@@ -116,15 +121,21 @@ void CMainDlg::OnExe() {
   in.formula = m_formula;
   in.formulaState = ReadFormulaState(m_formulaState);
 
-  const ExeOutput out = RunExe(in);
+  std::string reason;
+  const TraceSink listen = [&reason](std::string_view stage, std::string_view text) {
+    if (stage == kFailureStage) reason = text;
+  };
+  const ExeOutput out = RunExe(in, &listen);
   if (out.formulaState) m_formulaState = FormulaStateText(*out.formulaState);
   if (out.entry) {
     const bool logEmpty = m_outputEdit.IsEmpty();
     m_outputEdit.SetSel(0, 0);
     m_outputEdit.ReplaceSel(LogHead(*out.entry, logEmpty));
+    m_errorReasons.Added(*out.entry, logEmpty, reason);
     m_outputEdit.SetSel(0, 0);
     m_outputEdit.ScrollCaret();
     m_outputEdit.AnnounceInsertion(*out.entry);
+    if (!reason.empty()) m_outputEdit.AnnounceRemark(reason);
   }
   if (out.input) m_inputEdit.SetWindowText(*out.input);
   m_inputEdit.SetSel(ToPosition(out.selection.start), ToPosition(out.selection.end));
@@ -190,7 +201,27 @@ void CMainDlg::OnClearInput() {
 
 void CMainDlg::OnClearOutput() {
   m_outputEdit.SetWindowText("");
+  m_errorReasons.Clear();
   m_inputEdit.SetFocus();
+}
+
+// Alt+R: the reason of the newest failed entry, as a tip at its "=error" line,
+// which the caret brings into view. With no failed entry in the log nothing
+// happens.
+void CMainDlg::OnShowReason() {
+  if (const std::optional<ErrorReasons::Entry> newest = m_errorReasons.Newest()) {
+    const int line = ToPosition(newest->resultLine);
+    m_outputEdit.SetSel(line, line);
+    m_outputEdit.ScrollCaret();
+    m_outputEdit.ShowTip(line, newest->reason);
+  }
+  m_inputEdit.SetFocus();
+}
+
+std::string CMainDlg::OnToolTipText(int id, int position) const {
+  if (id != IDC_OUTPUT || position < 0) return {};
+  const std::optional<ErrorReasons::Entry> entry = m_errorReasons.At(std::size_t(position));
+  return entry ? std::string(entry->reason) : std::string();
 }
 
 // Paste: the part of the log selected in the Output Box replaces the whole input.

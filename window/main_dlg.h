@@ -4,11 +4,13 @@
 #include <string>
 
 #include "afx.h"
+#include "error_reasons.h"
 
 namespace zorvane::window {
 
 // The calculator's main window, built from template 102. It owns the state that
-// outlives a command: the two edit boxes, the function-mode texts and the icon.
+// outlives a command: the two edit boxes, the function-mode texts, the icon and
+// the reasons of the failed entries in the log.
 // Every command reaches it through the message map.
 class CMainDlg : public afx::CDialog {
  public:
@@ -17,6 +19,8 @@ class CMainDlg : public afx::CDialog {
 
   afx::BOOL OnInitDialog() override;
   bool OnCmdMsg(int id, int code) override;
+  // On an "=error" entry of the Output Box, on any of its lines: why it failed.
+  std::string OnToolTipText(int id, int position) const override;
 
   static std::span<const afx::MessageMapEntry<CMainDlg>> GetMessageMap();
 
@@ -40,6 +44,7 @@ class CMainDlg : public afx::CDialog {
   void OnMostTop();
   void OnOption();
   void OnInputChange();
+  void OnShowReason();
 
   void InsertKey(int id);
   void ShowKeyEdit(int caret);
@@ -49,6 +54,7 @@ class CMainDlg : public afx::CDialog {
   std::string m_formula;
   std::string m_formulaState;
   afx::HICON m_hIcon;
+  ErrorReasons m_errorReasons;  // of the entries in the Output Box
 };
 
 }  // namespace zorvane::window

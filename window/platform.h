@@ -69,6 +69,16 @@ class EditControl {
   virtual void ScrollCaret() = 0;
   // Tells assistive technology that `text` now stands at the start of the box.
   virtual void AnnounceInsertion(std::string_view text) = 0;
+  // Tells assistive technology `remark` right after the text last announced
+  // with AnnounceInsertion: something about that text which the box does not
+  // show, such as why a log entry failed. It holds until the next insertion is
+  // announced or the whole text is replaced. A toolkit that cannot say it does
+  // nothing, the default.
+  virtual void AnnounceRemark(std::string_view /*remark*/) {}
+  // Shows `tip` as a tooltip at window position `position` of the box, as if
+  // the pointer rested there, until the user moves on. A toolkit without
+  // tooltips does nothing, the default.
+  virtual void ShowTip(int /*position*/, std::string_view /*tip*/) {}
 };
 
 // A check box.

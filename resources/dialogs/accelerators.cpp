@@ -21,6 +21,8 @@ constexpr Accelerator kMainAccelerators[] = {
     {"Alt+C", IDC_CLEAR_INPUT},
     {"Alt+L", IDC_CLEAR_OUTPUT},
     {"Alt+A", IDC_ABOUT},
+    // No control's: the reason why the newest "=error" entry failed.
+    {"Alt+R", ID_SHOW_REASON},
     {"F1", ID_HELP},
     {"Alt+H", ID_HELP},
 };

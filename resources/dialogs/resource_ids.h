@@ -53,4 +53,7 @@ inline constexpr int IDC_CLOSE_PAREN = 1048;
 inline constexpr int IDC_F_OUT = 1049;
 inline constexpr int IDC_F_MODE = 1051;
 
+// Commands of the main window that no control gives (a keyboard shortcut's).
+inline constexpr int ID_SHOW_REASON = 32771;  // the newest "=error" entry's reason
+
 }  // namespace zorvane::res

@@ -35,6 +35,8 @@ class FakeEdit : public afx::EditControl {
   void SetSel(int start, int end) override;
   void ScrollCaret() override { ++scrolls; }
   void AnnounceInsertion(std::string_view entry) override { announced.emplace_back(entry); }
+  void AnnounceRemark(std::string_view remark) override { announced.emplace_back(remark); }
+  void ShowTip(int position, std::string_view tip) override { tips.emplace_back(position, tip); }
 
   // What the user does: put text in and select start..end (the caret at end).
   void Set(std::string_view newText, int start, int end) {
@@ -48,9 +50,10 @@ class FakeEdit : public afx::EditControl {
   int anchor = 0;  // where the selection started; both as last asked, even outside the text
   int active = 0;  // the caret
   int scrolls = 0;
-  std::size_t limit = window::kEditLimit;  // the most an edit of the user's may fill
-  int beeps = 0;                           // edits refused for passing it
-  std::vector<std::string> announced;
+  std::size_t limit = window::kEditLimit;         // the most an edit of the user's may fill
+  int beeps = 0;                                  // edits refused for passing it
+  std::vector<std::string> announced;             // insertions and remarks, in turn
+  std::vector<std::pair<int, std::string>> tips;  // where, and what
 
  private:
   int& m_focused;

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QAbstractButton>
+#include <QAbstractTextDocumentLayout>
 #include <QAccessible>
 #include <QApplication>
 #include <QClipboard>
@@ -11,7 +12,10 @@
 #include <QPlainTextEdit>
 #include <QSignalSpy>
 #include <QTest>
+#include <QTextBlock>
+#include <QTextEdit>
 #include <QTimer>
+#include <QToolTip>
 #include <QWindow>
 #include <clocale>
 #include <functional>
@@ -117,9 +121,10 @@ void DoubleClick(QPlainTextEdit* box, int position) {
 // Ctrl+Enter breaks the line; the keypad works at the caret and on a selection
 // made from right to left and gives the keyboard back; BackSpace takes a line
 // break whole; Tab visits only the tab stops. A double-click picks the whole
-// number in either box, where the toolkit's word stops at the point or the sign;
-// the log takes no typing, and Paste carries the number on. A run of typing is
-// one step of undo, each command's edit one of its own.
+// number in either box, its own sign included, where the toolkit's word stops
+// at the point or the sign; the log takes no typing, and Paste carries the
+// number on. A run of typing is one step of undo, each command's edit one of
+// its own.
 TEST(Widgets, EditingStepByStepAndUndo) {
   RunMainWindow([](Window& w) {
     w.Type("2.5+");
@@ -140,11 +145,11 @@ TEST(Widgets, EditingStepByStepAndUndo) {
       w.Key(Qt::Key_Tab);
       EXPECT_EQ(w.Focus(), w.Control(id));
     }
-    w.Output()->setPlainText(QStringLiteral("1/3E12\n=3.333333333E-13\n2^0.5\n=1.414213562"));
+    w.Output()->setPlainText(QStringLiteral("1/3E12\n=3.333333333E-13\n1-2^0.5\n=-.4142135624"));
     const std::tuple<QPlainTextEdit*, int, const char*> picks[] = {
         {w.Input(), 1, "2.5"},
         {w.Output(), 20, "3.333333333E-13"},
-        {w.Output(), 33, "1.414213562"},
+        {w.Output(), 35, "-.4142135624"},  // with its sign
     };
     for (const auto& [box, position, picked] : picks) {
       DoubleClick(box, position);
@@ -157,8 +162,8 @@ TEST(Widgets, EditingStepByStepAndUndo) {
     w.Click(1010);  // Clear
     // What Ctrl+Z goes back through, the newest first.
     const char* steps[] = {"",
-                           "1.414213562+1",
-                           "1.414213562",
+                           "-.4142135624+1",
+                           "-.4142135624",
                            "2.5+SIN(27)34",
                            "2.5+\nSIN(27)34",
                            "2.5+\n2734",
@@ -222,6 +227,79 @@ TEST(Widgets, EditsStopWholeAtTheLimit) {
   SetBeepSink(nullptr);
 }
 
+// The help window's text: the expression language first; a line up to eighty
+// average characters wide fits on one line, and a paragraph that wraps keeps
+// its indent on every line.
+void CheckHelpLayout(QTextEdit& text) {
+  EXPECT_TRUE(text.toPlainText().startsWith(QStringLiteral("EXPRESSIONS")));
+  text.document()->documentLayout()->documentSize();  // lays out every line
+  const QFontMetrics metrics(text.font());
+  int wrappedIndented = 0;
+  for (QTextBlock block = text.document()->begin(); block.isValid(); block = block.next()) {
+    SCOPED_TRACE(block.text().toStdString());
+    const QTextLayout& layout = *block.layout();
+    const qreal margin = block.blockFormat().leftMargin();
+    if (int(margin) + metrics.horizontalAdvance(block.text()) <= metrics.averageCharWidth() * 80) {
+      EXPECT_EQ(layout.lineCount(), 1);
+    }
+    for (int i = 0; i < layout.lineCount(); ++i)
+      EXPECT_EQ(layout.lineAt(i).x(), layout.lineAt(0).x());
+    wrappedIndented += margin > 0 && layout.lineCount() > 1;
+  }
+  EXPECT_GT(wrappedIndented, 0);
+}
+
+// The tip that shows while the pointer rests on line `line` of `box`, or at
+// `below` pixels under it; empty when none shows.
+QString TipOnLine(QPlainTextEdit* box, int line, int below = 0) {
+  QToolTip::hideText();
+  EXPECT_TRUE(QTest::qWaitFor([] { return !QToolTip::isVisible(); }));
+  const QTextCursor start(box->document()->findBlockByNumber(line));
+  const QPoint at = box->cursorRect(start).center() + QPoint(8, below);
+  QHelpEvent rest(QEvent::ToolTip, at, box->viewport()->mapToGlobal(at));
+  QApplication::sendEvent(box->viewport(), &rest);
+  return QToolTip::isVisible() ? QToolTip::text() : QString();
+}
+
+// A failed entry explains itself: a screen reader is told the reason with the
+// entry, the pointer resting on the "=error" line shows it, and Alt+R shows the
+// newest one's just below its "=error" line, until typing goes on.
+TEST(Widgets, AFailedEntryShowsItsReason) {
+  RunMainWindow([&](Window& w) {
+    QPlainTextEdit* log = w.Output();
+    w.Type("1/0");
+    w.Key(Qt::Key_Return);
+    const QString reason = log->accessibleDescription();
+    EXPECT_FALSE(reason.isEmpty());
+    w.Type("2+3");
+    w.Key(Qt::Key_Return);
+    EXPECT_EQ(log->accessibleDescription(), QString());  // it was the newest entry's
+    ASSERT_EQ(log->toPlainText(), QStringLiteral("2+3\n=5\n1/0\n=error"));
+    EXPECT_EQ(TipOnLine(log, 1), QString());  // a result
+    EXPECT_EQ(TipOnLine(log, 3), reason);
+    EXPECT_EQ(TipOnLine(log, 3, 40), QString());  // below the log
+
+    QToolTip::hideText();
+    EXPECT_TRUE(QTest::qWaitFor([] { return !QToolTip::isVisible(); }));
+    w.Key(Qt::Key_R, Qt::AltModifier);
+    ASSERT_TRUE(QToolTip::isVisible());
+    EXPECT_EQ(QToolTip::text(), reason);
+    const QRect line = log->cursorRect(QTextCursor(log->document()->findBlockByNumber(3)));
+    const QPoint lineAt = log->viewport()->mapToGlobal(line.bottomLeft());
+    int tips = 0;
+    for (const QWidget* tip : QApplication::topLevelWidgets()) {
+      if (tip->objectName() != QStringLiteral("qtooltip_label")) continue;
+      EXPECT_LE(std::abs(tip->x() - lineAt.x()) + std::abs(tip->y() - lineAt.y()), line.height());
+      ++tips;
+    }
+    EXPECT_EQ(tips, 1);
+    EXPECT_EQ(w.Focus(), w.Input());
+    EXPECT_EQ(w.InputText(), QStringLiteral("2+3"));  // Alt+R types nothing
+    w.Type("4");
+    EXPECT_TRUE(QTest::qWaitFor([] { return !QToolTip::isVisible(); }));
+  });
+}
+
 // A repeat of a held key, marked as one, then as X11 sends it: a release and a
 // press with one time stamp.
 void Repeat(Qt::Key key, const QString& text) {
@@ -236,8 +314,8 @@ void Repeat(Qt::Key key, const QString& text) {
 
 // Alt and a letter clicks its control wherever the focus was, types nothing and
 // leaves the keyboard in the Input Box; each control tells a screen reader its
-// keys. An Escape held down to close the About box must not go on to close the
-// main window, while a key held where it went down repeats as usual.
+// keys. Any other Alt and letter only beeps. An Escape held down to close the About box must not go
+// on to close the main window, while a key held where it went down repeats as usual.
 TEST(Widgets, EveryCommandFromTheKeyboard) {
   RunMainWindow([](Window& w) {
     const std::pair<Qt::Key, int> shortcuts[] = {
@@ -263,6 +341,19 @@ TEST(Widgets, EveryCommandFromTheKeyboard) {
       EXPECT_FALSE(w.InputText().contains(QChar(key))) << id;
       EXPECT_EQ(button->accessibleDescription(), QStringLiteral("Shortcut: Alt+") + QChar(key));
     }
+    // Alt and a key that is no shortcut types nothing, in either box, and beeps.
+    static int beeps = 0;
+    SetBeepSink([] { ++beeps; });
+    const QString typed = w.InputText();
+    for (QPlainTextEdit* box : {w.Input(), w.Output()}) {
+      box->setFocus();
+      for (Qt::Key key : {Qt::Key_Q, Qt::Key_S, Qt::Key_E, Qt::Key_1})
+        w.Key(key, Qt::AltModifier);
+    }
+    SetBeepSink(nullptr);
+    EXPECT_EQ(w.InputText(), typed);
+    EXPECT_EQ(beeps, 8);
+    w.Input()->setFocus();
     Repeat(Qt::Key_Escape, QStringLiteral("\x1b"));
     EXPECT_TRUE(w.dialog.isVisible());
     QTest::keyRelease(w.Focus(), Qt::Key_Escape);
@@ -282,10 +373,12 @@ TEST(Widgets, EveryCommandFromTheKeyboard) {
       QTimer::singleShot(0, [&] {
         QDialog* help = OpenHelpWindow();
         ASSERT_NE(help, nullptr);
-        auto* text = help->findChild<QPlainTextEdit*>();
+        auto* text = help->findChild<QTextEdit*>();
         EXPECT_EQ(help->font(), w.dialog.font());
         EXPECT_EQ(help->focusWidget(), text);
+        EXPECT_EQ(help->windowTitle(), QStringLiteral("Help \u2014 Zorvane"));
         shown = text->toPlainText();
+        CheckHelpLayout(*text);
         QTest::keyClick(text, Qt::Key_Escape);
       });
       w.Key(key, modifiers);

@@ -9,6 +9,8 @@
 #include <utility>
 #include <vector>
 
+#include "engine/exe.h"
+#include "resources/dialogs/resource_ids.h"
 #include "tests/fake_platform/fake_platform.h"
 #include "window/main_app.h"
 
@@ -182,6 +184,69 @@ TEST(Exe, WritesTheLogAndReadsTheOptions) {
     w.Click(1009);  // Fix_E
     Evaluate(w, "1/4");
     EXPECT_EQ(w.output.text, "1/4\r\n=2.5E-01\r\nSIN30\r\n=0.5");
+  });
+}
+
+// Why the engine says `text` fails, heard as EXE hears it.
+std::string EngineReason(const std::string& text) {
+  std::string reason;
+  const TraceSink listen = [&reason](std::string_view stage, std::string_view said) {
+    if (stage == "error") reason = said;
+  };
+  ExeInput in;
+  in.input = text;
+  RunExe(in, &listen);
+  return reason;
+}
+
+// Each failed entry keeps the engine's reason while it stands: the tip on any
+// of its lines, said to a screen reader right after the entry, and shown by
+// Alt+R at the newest one's "=error" line. Clear forgets them all.
+TEST(Exe, KeepsTheReasonOfEachFailedEntry) {
+  const std::string divide = EngineReason("1/0");
+  const std::string ln = EngineReason("LN\r\n0");
+  ASSERT_FALSE(divide.empty());
+  ASSERT_FALSE(ln.empty());
+  RunMainWindow([&](FakeSite& w, window::CMainDlg& dlg) {
+    EXPECT_TRUE(w.Command(res::ID_SHOW_REASON));  // no failed entry: nothing to show
+    EXPECT_TRUE(w.output.tips.empty());
+    Evaluate(w, "1/0");
+    Evaluate(w, "2+3");
+    Evaluate(w, "LN\r\n0");
+    ASSERT_EQ(w.output.text, "LN\r\n0\r\n=error\r\n2+3\r\n=5\r\n1/0\r\n=error");
+    EXPECT_EQ(w.output.announced, (std::vector<std::string>{"1/0\r\n=error", divide, "2+3\r\n=5",
+                                                            "LN\r\n0\r\n=error", ln}));
+    // The entries stand at 0..13, 15..22 and 24..35 of the log.
+    const std::pair<int, std::string> tips[] = {
+        {0, ln},       // the start of the entry
+        {4, ln},       // its second line
+        {7, ln},       // "=error"
+        {13, ln},      // the end of that line
+        {14, ""},      // inside the line break between two entries
+        {15, ""},      // a result
+        {22, ""},      // the end of the result
+        {24, divide},  // the oldest entry
+        {35, divide},  // the end of the log
+        {36, ""},      // beyond it
+        {-1, ""},
+    };
+    for (const auto& [position, tip] : tips)
+      EXPECT_EQ(dlg.OnToolTipText(res::IDC_OUTPUT, position), tip) << position;
+    EXPECT_EQ(dlg.OnToolTipText(res::IDC_INPUT, 0), "");
+
+    w.output.Set(w.output.text, 30, 33);  // a selection, and the focus elsewhere
+    w.focused = 0;
+    EXPECT_TRUE(w.Command(res::ID_SHOW_REASON));
+    EXPECT_EQ(w.output.tips, (std::vector<std::pair<int, std::string>>{{7, ln}}));
+    EXPECT_EQ(w.output.Selection(), std::pair(7, 7));
+    EXPECT_EQ(w.focused, res::IDC_INPUT);
+
+    w.Click(res::IDC_CLEAR_OUTPUT);
+    EXPECT_EQ(dlg.OnToolTipText(res::IDC_OUTPUT, 0), "");
+    w.Command(res::ID_SHOW_REASON);
+    EXPECT_EQ(w.output.tips.size(), 1u);
+    Evaluate(w, "1/0");  // the first entry of a new log
+    EXPECT_EQ(dlg.OnToolTipText(res::IDC_OUTPUT, 0), divide);
   });
 }
 

@@ -73,6 +73,20 @@ TEST(NumberAt, PicksTheWholeNumber) {
       {u"12+34", 2, u"12"},
       {u"12+34", 3, u"34"},
       {u"SIN30", 1, u"none"},
+      // A sign is the number's where it cannot be an operator.
+      {u"=-.5", 3, u"-.5"},
+      {u"=-.5", 1, u"-.5"},  // on the sign
+      {u"-2", 1, u"-2"},     // at the start of the line
+      {u"2-1.5", 3, u"1.5"},
+      {u"2-1.5", 0, u"2"},
+      {u"(+3)", 2, u"+3"},
+      {u"{-3}", 2, u"-3"},
+      {u"2*-3", 3, u"-3"},
+      {u"2^-3", 3, u"-3"},
+      {u"1--2", 3, u"-2"},
+      {u"2E-.5", 4, u"-.5"},  // E with no digits behind it ends the 2
+      {u"PI-2", 3, u"2"},
+      {u"=1.5E-10", 2, u"1.5E-10"},
       {u"", 0, u"none"},
   };
   for (const auto& [line, position, picked] : rows) {
