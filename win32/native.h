@@ -36,6 +36,9 @@ class DialogEvents {
   virtual void OnCommand(int id, int code) = 0;
   // The window is going away.
   virtual void OnDestroy() = 0;
+  // The tooltip for character `position` (UTF-16) of control `controlId`,
+  // where the pointer rests; empty for none.
+  virtual std::u16string OnToolTip(int controlId, int position) = 0;
 };
 
 // Prepares the program's use of the system's controls (common controls 6, the
@@ -63,6 +66,9 @@ std::pair<int, int> EditSelection(WindowHandle edit);  // ordered: start <= end
 void SelectInEdit(WindowHandle edit, int start, int end);
 void ReplaceEditSelection(WindowHandle edit, std::u16string_view text, bool canUndo);
 void ScrollEditCaret(WindowHandle edit);
+// Shows `tip` just below character `position` of the edit box, until its next
+// key or click.
+void ShowEditTip(WindowHandle edit, int position, std::u16string_view tip);
 
 void Focus(WindowHandle control);
 int CheckState(WindowHandle button);  // BM_GETCHECK

@@ -21,8 +21,6 @@ DEFINE_GUID(kLiveSettingProperty, 0xc12bcd8e, 0x2a8e, 0x4950, 0x8a, 0xe7, 0x36, 
             0x58, 0xeb);
 constexpr LONG kPolite = 1;
 
-constexpr int kAnnouncerId = 0x7FFE;
-
 // The annotation service, made once for the user-interface thread; null where
 // the system has none.
 IAccPropServices* Services() {

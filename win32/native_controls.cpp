@@ -14,7 +14,10 @@ void PrepareControls(HWND dialog, const res::DialogTemplate& dialogTemplate) {
   HWND hwnd = GetWindow(dialog, GW_CHILD);
   for (const res::DialogControl& control : dialogTemplate.controls) {
     if (!hwnd) break;
-    if (control.kind == res::ControlKind::Edit) PrepareEdit(hwnd);
+    if (control.kind == res::ControlKind::Edit) {
+      PrepareEdit(hwnd);
+      AddTips(dialog, hwnd);
+    }
     // Enter presses this button, also from a box that takes no line breaks.
     if (control.kind == res::ControlKind::PushButton && (control.styles & res::kDefault))
       SendMessageW(dialog, DM_SETDEFID, static_cast<WPARAM>(control.id), 0);

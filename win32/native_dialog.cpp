@@ -4,6 +4,7 @@
 // after <windows.h>, which it needs
 #include <commctrl.h>
 
+#include <string>
 #include <vector>
 
 #include "resources/dialogs/resource_ids.h"
@@ -75,6 +76,14 @@ INT_PTR CALLBACK DialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lPa
         return TRUE;
       }
       return FALSE;
+    case WM_NOTIFY: {
+      auto* info = reinterpret_cast<NMTTDISPINFOW*>(lParam);
+      RunningDialog* running = Running(dialog);
+      static std::u16string tip;  // the text the tooltip shows, kept while it shows
+      if (running && info->hdr.code == TTN_GETDISPINFOW)
+        TipUnderPointer(*info, *running->events, tip);
+      return FALSE;
+    }
     case kShownMessage:
       if (g_shownHook) g_shownHook(dialog, Running(dialog)->dialogTemplate->id);
       return TRUE;
@@ -87,6 +96,7 @@ INT_PTR CALLBACK DialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lPa
     case WM_HELP:
       return TRUE;  // F1 is a keyboard shortcut of the dialog's own
     case WM_DESTROY:
+      RemoveTips(dialog);
       if (RunningDialog* running = Running(dialog)) running->events->OnDestroy();
       return FALSE;
     default:

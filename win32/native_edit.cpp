@@ -104,6 +104,13 @@ LRESULT CALLBACK EditProc(HWND edit, UINT message, WPARAM wParam, LPARAM lParam,
         return 0;
       }
       break;
+    case WM_MOUSEMOVE:
+      PointerMovedOverEdit(edit, lParam);
+      break;
+    case WM_KEYDOWN:
+    case WM_LBUTTONDOWN:
+      HideShownTip(GetParent(edit));
+      break;
     case WM_LBUTTONDBLCLK: {
       const LRESULT result = DefSubclassProc(edit, message, wParam, lParam);
       SelectNumberAt(edit, lParam);

@@ -3,10 +3,14 @@
 // Shared by the native_*.cpp files only: it includes <windows.h>.
 
 #include <windows.h>
+// after <windows.h>, which it needs
+#include <commctrl.h>
 
+#include <string>
 #include <string_view>
 
 #include "resources/dialogs/dialog_template.h"
+#include "win32/native.h"
 
 namespace zorvane::win32 {
 
@@ -35,9 +39,25 @@ void PrepareEdit(HWND edit);
 // would take from the control itself.
 void NameControl(HWND control, std::u16string_view name, std::u16string_view description);
 
+// The control id of the live region, the dialog's property that holds its
+// tooltip control, and the tool id of a tip shown from the keyboard.
+inline constexpr int kAnnouncerId = 0x7FFE;
+inline constexpr wchar_t kTipsProperty[] = L"Zorvane.Tips";
+inline constexpr UINT_PTR kShownTipId = 0x7FFF;
+
 // A control of the dialog's own that screen readers watch as a live region:
 // what Announce writes there is read out.
 HWND CreateAnnouncer(HWND dialog);
+
+// Tooltips on an edit box of the dialog (native_tips.cpp): the hover tip asks
+// DialogEvents::OnToolTip through TTN_GETDISPINFO (TipUnderPointer, which
+// points `info` at `text`); the edit box reports the pointer's moves and hides
+// a tip shown from the keyboard at its next key or click.
+void AddTips(HWND dialog, HWND edit);
+void RemoveTips(HWND dialog);
+void PointerMovedOverEdit(HWND edit, LPARAM point);
+void HideShownTip(HWND dialog);
+bool TipUnderPointer(NMTTDISPINFOW& info, DialogEvents& events, std::u16string& text);
 
 // The keyboard shortcuts of the dialog running modally, from its template's
 // table, for as long as the scope lasts.

@@ -59,12 +59,26 @@ class Win32EditControl : public afx::EditControl {
   }
   void ScrollCaret() override { ScrollEditCaret(edit_); }
   void AnnounceInsertion(std::string_view text) override {
-    Announce(dialog_, window::FromWindowText(text, kLineBreak));
+    announced_ = window::FromWindowText(text, kLineBreak);
+    Announce(dialog_, announced_);
+  }
+  // Read out with the entry it belongs to, in one announcement of the live
+  // region: two in a row could have the first one cut short.
+  void AnnounceRemark(std::string_view remark) override {
+    std::u16string text = announced_;
+    text.append(kLineBreak).append(window::FromWindowText(remark, kLineBreak));
+    Announce(dialog_, text);
+  }
+  void ShowTip(int position, std::string_view tip) override {
+    const std::u16string text = EditText(edit_);
+    ShowEditTip(edit_, window::FromWindowPosition(text, position),
+                window::FromWindowText(tip, kLineBreak));
   }
 
  private:
   WindowHandle edit_;
   WindowHandle dialog_;
+  std::u16string announced_;  // the last insertion announced
 };
 
 class Win32CheckControl : public afx::CheckControl {
@@ -97,6 +111,11 @@ class Win32Site : public afx::DialogSite, public DialogEvents {
   }
   bool OnInitDialog() override { return dialog_.OnInitDialog() != afx::FALSE; }
   void OnCommand(int id, int code) override { dialog_.OnCmdMsg(id, code); }
+  std::u16string OnToolTip(int controlId, int position) override {
+    const std::u16string text = EditText(ControlOf(window_, controlId));
+    return window::FromWindowText(
+        dialog_.OnToolTipText(controlId, window::ToWindowPosition(text, position)), kLineBreak);
+  }
   void OnDestroy() override {
     dialog_.AttachSite(nullptr);
     platform_.open_.pop_back();

@@ -2,6 +2,8 @@
 // through messages and input: what only Win32 can get wrong. The commands'
 // rules are tested on the fake platform and only run again here.
 #include <windows.h>
+// after <windows.h>, which it needs
+#include <commctrl.h>
 
 #include <gtest/gtest.h>
 
@@ -259,6 +261,56 @@ TEST(Win32Backend, AboutBox) {
     Click(dialog, IDC_ABOUT);
     EXPECT_TRUE(shown);
     EXPECT_EQ(GetFocus(), Item(dialog, IDC_INPUT));
+    Keys(dialog, {}, {VK_ESCAPE});
+  });
+}
+
+// A failed entry explains itself: the live region reads the entry with its
+// reason; the tip under the pointer is the reason on the entry's lines and
+// none on a result; Alt+R shows it at the entry.
+TEST(Win32Backend, AFailedEntryShowsItsReason) {
+  RunMainWindow([](void* dialog, int) {
+    const HWND window = static_cast<HWND>(dialog);
+    const HWND input = Item(dialog, IDC_INPUT);
+    const HWND output = Item(dialog, IDC_OUTPUT);
+    Type(input, L"1/0");
+    Keys(dialog, {}, {VK_RETURN});
+    const std::wstring said = Text(Item(dialog, win32::kAnnouncerId));
+    const std::wstring entry = L"1/0\r\n=error\r\n";
+    ASSERT_EQ(said.rfind(entry, 0), 0u) << "the entry first";
+    const std::wstring reason = said.substr(entry.size());
+    EXPECT_FALSE(reason.empty());
+    Type(input, L"2");
+    Keys(dialog, {}, {VK_RETURN});  // the log: 2, =2, 1/0, =error
+
+    const auto tipAt = [&](int character) {
+      const LRESULT at = SendMessageW(output, EM_POSFROMCHAR, character, 0);
+      POINT point{static_cast<short>(LOWORD(at)) + 1, static_cast<short>(HIWORD(at)) + 1};
+      ClientToScreen(output, &point);
+      SetCursorPos(point.x, point.y);
+      NMTTDISPINFOW info{};
+      info.hdr.hwndFrom = static_cast<HWND>(GetPropW(window, win32::kTipsProperty));
+      info.hdr.idFrom = reinterpret_cast<UINT_PTR>(output);
+      info.hdr.code = TTN_GETDISPINFOW;
+      info.uFlags = TTF_IDISHWND;
+      SendMessageW(window, WM_NOTIFY, 0, reinterpret_cast<LPARAM>(&info));
+      return std::wstring(info.lpszText ? info.lpszText : L"");
+    };
+    EXPECT_EQ(tipAt(7), reason);   // on "1/0"
+    EXPECT_EQ(tipAt(12), reason);  // on "=error"
+    EXPECT_EQ(tipAt(0), L"");      // on the result "2"
+
+    Keys(dialog, {VK_MENU}, {'R'});
+    wchar_t shown[512] = L"";
+    TTTOOLINFOW tool{};
+    tool.cbSize = sizeof tool;
+    tool.hwnd = window;
+    tool.uId = win32::kShownTipId;
+    tool.lpszText = shown;
+    SendMessageW(static_cast<HWND>(GetPropW(window, win32::kTipsProperty)), TTM_GETTEXTW,
+                 std::size(shown), reinterpret_cast<LPARAM>(&tool));
+    EXPECT_EQ(std::wstring(shown), reason);
+    EXPECT_EQ(GetFocus(), input);
     Keys(dialog, {}, {VK_ESCAPE});
   });
 }

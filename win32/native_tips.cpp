@@ -1,0 +1,139 @@
+// Tooltips on the edit boxes: the tip the dialog gives for the line under a
+// resting pointer (asked afresh when the pointer moves to another line), and a
+// tip shown at a position from the keyboard, until the next key or click.
+#include <windows.h>
+// after <windows.h>, which it needs
+#include <commctrl.h>
+
+#include <string>
+
+#include "win32/native.h"
+#include "win32/native_internal.h"
+
+namespace zorvane::win32 {
+namespace {
+
+constexpr wchar_t kLineProperty[] = L"Zorvane.TipLine";  // the line under the pointer, plus 1
+
+HWND Tips(HWND dialog) {
+  return static_cast<HWND>(GetPropW(dialog, kTipsProperty));
+}
+
+int LineHeight(HWND edit) {
+  const HDC dc = GetDC(edit);
+  const HGDIOBJ old =
+      SelectObject(dc, reinterpret_cast<HFONT>(SendMessageW(edit, WM_GETFONT, 0, 0)));
+  TEXTMETRICW metrics{};
+  GetTextMetricsW(dc, &metrics);
+  SelectObject(dc, old);
+  ReleaseDC(edit, dc);
+  return metrics.tmHeight;
+}
+
+// The character under a client point of the edit box, or -1 below its last
+// line (where no line is).
+int CharacterAt(HWND edit, POINT point) {
+  const LRESULT hit = SendMessageW(edit, EM_CHARFROMPOS, 0, MAKELPARAM(point.x, point.y));
+  const LRESULT lineStart = SendMessageW(edit, EM_LINEINDEX, HIWORD(hit), 0);
+  if (lineStart < 0) return -1;
+  LRESULT index = (lineStart & ~LRESULT(0xFFFF)) | LOWORD(hit);
+  if (index < lineStart) index += 0x10000;
+  const LRESULT at = SendMessageW(edit, EM_POSFROMCHAR, lineStart, 0);
+  if (at != -1 && point.y >= static_cast<short>(HIWORD(at)) + LineHeight(edit)) return -1;
+  return static_cast<int>(index);
+}
+
+}  // namespace
+
+void AddTips(HWND dialog, HWND edit) {
+  HWND tips = Tips(dialog);
+  if (!tips) {
+    // Owned by no window: on Wine a topmost window owned by the dialog keeps
+    // the dialog itself out of the topmost band (MostTop). The tools still
+    // report to the dialog, and RemoveTips destroys it with the dialog.
+    tips = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_NOPREFIX,
+                           CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, nullptr,
+                           nullptr, GetModuleHandleW(nullptr), nullptr);
+    if (!tips) return;
+    SetPropW(dialog, kTipsProperty, tips);
+    SendMessageW(tips, TTM_SETMAXTIPWIDTH, 0, 400);
+    TTTOOLINFOW shown{};
+    shown.cbSize = sizeof shown;
+    shown.uFlags = TTF_TRACK | TTF_ABSOLUTE;
+    shown.hwnd = dialog;
+    shown.uId = kShownTipId;
+    shown.lpszText = const_cast<wchar_t*>(L"");
+    SendMessageW(tips, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&shown));
+  }
+  TTTOOLINFOW tool{};
+  tool.cbSize = sizeof tool;
+  tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+  tool.hwnd = dialog;
+  tool.uId = reinterpret_cast<UINT_PTR>(edit);
+  tool.lpszText = LPSTR_TEXTCALLBACKW;
+  SendMessageW(tips, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+}
+
+void RemoveTips(HWND dialog) {
+  if (const HWND tips = Tips(dialog)) DestroyWindow(tips);
+  RemovePropW(dialog, kTipsProperty);
+}
+
+// A new line under the pointer: the tip there may be another one.
+void PointerMovedOverEdit(HWND edit, LPARAM point) {
+  const POINT at{static_cast<short>(LOWORD(point)), static_cast<short>(HIWORD(point))};
+  const LRESULT line =
+      CharacterAt(edit, at) < 0 ? -1 : HIWORD(SendMessageW(edit, EM_CHARFROMPOS, 0, point));
+  const auto previous = reinterpret_cast<LRESULT>(GetPropW(edit, kLineProperty)) - 1;
+  if (line == previous) return;
+  SetPropW(edit, kLineProperty, reinterpret_cast<HANDLE>(line + 1));
+  if (const HWND tips = Tips(GetParent(edit))) SendMessageW(tips, TTM_POP, 0, 0);
+}
+
+void HideShownTip(HWND dialog) {
+  const HWND tips = Tips(dialog);
+  if (!tips) return;
+  TTTOOLINFOW shown{};
+  shown.cbSize = sizeof shown;
+  shown.hwnd = dialog;
+  shown.uId = kShownTipId;
+  SendMessageW(tips, TTM_TRACKACTIVATE, FALSE, reinterpret_cast<LPARAM>(&shown));
+}
+
+// The text of the hover tip: what the dialog gives for the character under the
+// pointer, nothing below the last line.
+bool TipUnderPointer(NMTTDISPINFOW& info, DialogEvents& events, std::u16string& text) {
+  if (!(info.uFlags & TTF_IDISHWND)) return false;
+  const HWND edit = reinterpret_cast<HWND>(info.hdr.idFrom);
+  POINT pointer{};
+  GetCursorPos(&pointer);
+  ScreenToClient(edit, &pointer);
+  const int character = CharacterAt(edit, pointer);
+  text = character < 0 ? std::u16string() : events.OnToolTip(GetDlgCtrlID(edit), character);
+  info.lpszText = reinterpret_cast<wchar_t*>(text.data());
+  info.hinst = nullptr;
+  return true;
+}
+
+void ShowEditTip(WindowHandle editHandle, int position, std::u16string_view tip) {
+  const HWND edit = static_cast<HWND>(editHandle);
+  const HWND dialog = GetParent(edit);
+  const HWND tips = Tips(dialog);
+  if (!tips || tip.empty()) return;
+  const std::wstring text(tip.begin(), tip.end());
+  TTTOOLINFOW shown{};
+  shown.cbSize = sizeof shown;
+  shown.hwnd = dialog;
+  shown.uId = kShownTipId;
+  shown.lpszText = const_cast<wchar_t*>(text.c_str());
+  SendMessageW(tips, TTM_UPDATETIPTEXTW, 0, reinterpret_cast<LPARAM>(&shown));
+  // Just below the line that holds the position.
+  const LRESULT at = SendMessageW(edit, EM_POSFROMCHAR, static_cast<WPARAM>(position), 0);
+  POINT point{at == -1 ? 0 : static_cast<short>(LOWORD(at)),
+              (at == -1 ? 0 : static_cast<short>(HIWORD(at))) + LineHeight(edit)};
+  ClientToScreen(edit, &point);
+  SendMessageW(tips, TTM_TRACKPOSITION, 0, MAKELPARAM(point.x, point.y));
+  SendMessageW(tips, TTM_TRACKACTIVATE, TRUE, reinterpret_cast<LPARAM>(&shown));
+}
+
+}  // namespace zorvane::win32
