@@ -30,11 +30,12 @@ set(CPACK_PACKAGE_INSTALL_DIRECTORY Zorvane)
 get_property(CPACK_PACKAGE_EXECUTABLES GLOBAL PROPERTY ZORVANE_START_MENU)
 set(CPACK_NSIS_EXECUTABLES_DIRECTORY .)
 set(CPACK_NSIS_MENU_LINKS README.txt "Zorvane README")
-# The display name names the Start menu folder and the entry of Installed
-# apps; a newer installer of the same architecture removes the older version
-# first (asking, or silently with /S).
+# The display name names the installer, its Start menu folder and the entry
+# of Installed apps (which shows the version beside it); a newer installer of
+# the same architecture removes the older version first (asking, or silently
+# with /S).
 set(CPACK_PACKAGE_INSTALL_REGISTRY_KEY "Zorvane ${zorvane_windows_bits}")
-set(CPACK_NSIS_PACKAGE_NAME "Zorvane ${PROJECT_VERSION} (${zorvane_windows_bits})")
+set(CPACK_NSIS_PACKAGE_NAME "${CPACK_NSIS_DISPLAY_NAME}")
 set(CPACK_NSIS_ENABLE_UNINSTALL_BEFORE_INSTALL ON)
 set(CPACK_NSIS_URL_INFO_ABOUT "${CPACK_PACKAGE_HOMEPAGE_URL}")
 set(CPACK_NSIS_CONTACT "${CPACK_PACKAGE_CONTACT}")

@@ -4,16 +4,14 @@
 // its own pow works integer exponents out by repeated multiplication, many
 // ulps off on x86_64. So every function here is code in the program, chosen to
 // give the answers of the Linux build:
-// - sine, cosine, tangent: rounded correctly in double-double arithmetic
-//   (trigonometry.cpp), where mingw-w64's fsin and fptan lose bits;
-// - arcsine, arccosine, arctangent, power: mingw-w64's long double functions
-//   (the x87 unit's fpatan, fyl2x, f2xm1; mingw-w64's start-up sets it to
-//   64-bit precision), rounded once; near +-1 the arcsine and arccosine are
-//   taken from the half angle, as 1 - x^2 there has lost most of its bits;
+// - sine, cosine, tangent and their inverses: rounded correctly in
+//   double-double arithmetic (trigonometry.cpp), where mingw-w64's fsin,
+//   fptan and fpatan lose bits, and glibc's are off by one ulp now and then;
+// - power: mingw-w64's long double pow (the x87 unit's fyl2x and f2xm1;
+//   mingw-w64's start-up sets it to 64-bit precision), rounded once;
 // - decimal logarithm: from the natural one, in the way glibc does it;
 // - exponential, natural logarithm, square root: mingw-w64's (libmingwex).
 #include <cmath>
-#include <limits>
 
 #include "engine/math_functions.h"
 #include "engine/trigonometry.h"
@@ -26,12 +24,6 @@ namespace {
 constexpr double kLog10Of2High = 0x1.34413509f6000p-2;
 constexpr double kLog10Of2Low = 0x1.9fef311f12b36p-42;
 constexpr double kOneOverLn10 = 0x1.bcb7b1526e50ep-2;
-constexpr long double kHalfPi = 1.570796326794896619231321691639751442L;
-
-// For 0.5 <= y <= 1: acos(y) = 2 asin(sqrt((1 - y) / 2)), where 1 - y is exact.
-long double ArcCosineNearOne(double y) {
-  return 2 * std::asin(std::sqrt(static_cast<long double>(1 - y) / 2));
-}
 
 }  // namespace
 
@@ -45,18 +37,13 @@ double Tan(double x) {
   return CorrectTan(x);
 }
 double Asin(double x) {
-  if (!(std::fabs(x) > 0.5)) return static_cast<double>(std::asin(static_cast<long double>(x)));
-  if (std::fabs(x) > 1) return std::numeric_limits<double>::quiet_NaN();
-  const long double angle = kHalfPi - ArcCosineNearOne(std::fabs(x));
-  return static_cast<double>(x < 0 ? -angle : angle);
+  return CorrectAsin(x);
 }
 double Acos(double x) {
-  if (!(std::fabs(x) > 0.5)) return static_cast<double>(std::acos(static_cast<long double>(x)));
-  if (std::fabs(x) > 1) return std::numeric_limits<double>::quiet_NaN();
-  return static_cast<double>(x > 0 ? ArcCosineNearOne(x) : 2 * kHalfPi - ArcCosineNearOne(-x));
+  return CorrectAcos(x);
 }
 double Atan(double x) {
-  return static_cast<double>(std::atan(static_cast<long double>(x)));
+  return CorrectAtan(x);
 }
 double Exp(double x) {
   return std::exp(x);

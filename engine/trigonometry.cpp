@@ -1,6 +1,7 @@
 #include "engine/trigonometry.h"
 
 #include <cmath>
+#include <limits>
 
 namespace zorvane {
 namespace {
@@ -107,6 +108,36 @@ DoubleDouble Series(DoubleDouble r, bool sine) {
   return sum;
 }
 
+// Sine and cosine of a reducible x in double-double.
+struct SineCosine {
+  DoubleDouble sine;
+  DoubleDouble cosine;
+};
+
+SineCosine SinCos(double x) {
+  const Reduced d = Reduce(x);
+  const DoubleDouble s = Series(d.r, true);
+  const DoubleDouble c = Series(d.r, false);
+  switch (d.quadrant) {
+    case 0:
+      return {s, c};
+    case 1:
+      return {c, -s};
+    case 2:
+      return {-s, -c};
+    default:
+      return {-c, s};
+  }
+}
+
+constexpr long double kHalfPi = 1.570796326794896619231321691639751442L;
+
+// For 0.5 <= y <= 1: acos(y) = 2 asin(sqrt((1 - y) / 2)), where 1 - y is exact;
+// 1 - y^2, which acos and asin take the root of, has lost most of its bits there.
+long double ArcCosineNearOne(double y) {
+  return 2 * std::asin(std::sqrt(static_cast<long double>(1 - y) / 2));
+}
+
 bool Reducible(double x) {
   return std::fabs(x) <= kLargestAngle;  // false for NaN too
 }
@@ -122,25 +153,56 @@ double Unreduced(Function function, double x) {
 double CorrectSin(double x) {
   if (!Reducible(x)) return Unreduced([](long double a) { return std::sin(a); }, x);
   if (x == 0) return x;  // keeps the sign of -0
-  const Reduced d = Reduce(x);
-  const DoubleDouble value = Series(d.r, d.quadrant % 2 == 0);
-  return d.quadrant < 2 ? value.hi : -value.hi;
+  return SinCos(x).sine.hi;
 }
 
 double CorrectCos(double x) {
   if (!Reducible(x)) return Unreduced([](long double a) { return std::cos(a); }, x);
-  const Reduced d = Reduce(x);
-  const DoubleDouble value = Series(d.r, d.quadrant % 2 == 1);
-  return d.quadrant == 1 || d.quadrant == 2 ? -value.hi : value.hi;
+  return SinCos(x).cosine.hi;
 }
 
 double CorrectTan(double x) {
   if (!Reducible(x)) return Unreduced([](long double a) { return std::tan(a); }, x);
   if (x == 0) return x;
-  const Reduced d = Reduce(x);
-  const DoubleDouble sine = Series(d.r, true);
-  const DoubleDouble cosine = Series(d.r, false);
-  return d.quadrant % 2 == 0 ? (sine / cosine).hi : -(cosine / sine).hi;
+  const SineCosine v = SinCos(x);
+  return (v.sine / v.cosine).hi;
+}
+
+// The inverse functions take a first value from the long double functions,
+// good to about 64 bits, and make one step of Newton's method in double-double
+// arithmetic from it: y0 + step, rounded once.
+
+double CorrectAsin(double x) {
+  if (!(std::fabs(x) <= 1)) return std::numeric_limits<double>::quiet_NaN();
+  if (x == 0) return x;
+  const long double first = std::fabs(x) <= 0.5
+                                ? std::asin(static_cast<long double>(x))
+                                : std::copysign(kHalfPi - ArcCosineNearOne(std::fabs(x)), x);
+  const double y0 = static_cast<double>(first);
+  const SineCosine v = SinCos(y0);  // sin y - x = 0
+  return (DoubleDouble{y0} + (DoubleDouble{x} + -v.sine) / v.cosine).hi;
+}
+
+double CorrectAcos(double x) {
+  if (!(std::fabs(x) <= 1)) return std::numeric_limits<double>::quiet_NaN();
+  if (x == 1) return 0;
+  const long double first = std::fabs(x) <= 0.5 ? std::acos(static_cast<long double>(x))
+                            : x > 0             ? ArcCosineNearOne(x)
+                                                : 2 * kHalfPi - ArcCosineNearOne(-x);
+  const double y0 = static_cast<double>(first);
+  const SineCosine v = SinCos(y0);  // cos y - x = 0
+  return (DoubleDouble{y0} + (v.cosine + -DoubleDouble{x}) / v.sine).hi;
+}
+
+double CorrectAtan(double x) {
+  const double y0 = static_cast<double>(std::atan(static_cast<long double>(x)));
+  // Beyond 2^60 the arctangent is pi/2 - 1/x, whose second part is far below
+  // an ulp; at 0 it keeps the sign.
+  if (!(std::fabs(x) < 0x1p60) || x == 0) return y0;
+  const SineCosine v = SinCos(y0);  // x cos y - sin y = 0
+  const DoubleDouble value = DoubleDouble{x} * v.cosine + -v.sine;
+  const DoubleDouble slope = DoubleDouble{x} * v.sine + v.cosine;
+  return (DoubleDouble{y0} + value / slope).hi;
 }
 
 }  // namespace zorvane

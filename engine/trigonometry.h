@@ -13,4 +13,12 @@ double CorrectSin(double x);
 double CorrectCos(double x);
 double CorrectTan(double x);
 
+// Arcsine, arccosine (NaN beyond -1..1) and arctangent in radians, rounded to
+// the nearest double the same way: a first value from the C library's long
+// double functions, then one step of Newton's method on the sine and cosine
+// above.
+double CorrectAsin(double x);
+double CorrectAcos(double x);
+double CorrectAtan(double x);
+
 }  // namespace zorvane
