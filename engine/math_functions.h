@@ -2,10 +2,10 @@
 
 namespace zorvane::math {
 
-// The mathematical functions the engine computes with. They come from code
-// linked into the program, never from a runtime DLL whose results could change
-// from one machine to the next: on Linux glibc's libm, on Windows
-// math_functions_windows.cpp. CMake picks the file.
+// The mathematical functions the engine computes with: on Linux glibc's libm
+// (math_functions.cpp); on Windows code linked into the program
+// (math_functions_windows.cpp) rather than msvcrt.dll's, whose results could
+// change from one Windows to the next. CMake picks the file.
 double Sin(double x);
 double Cos(double x);
 double Tan(double x);
