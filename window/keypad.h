@@ -14,9 +14,9 @@ enum class KeyKind {
   Deletion,   // BackSpace
 };
 
+// A keypad button; its caption is the main window's template's.
 struct KeypadKey {
   int id;
-  std::string_view caption;  // UTF-8, as in the main window's template
   KeyKind kind;
   std::string_view text;  // what it inserts (ASCII)
   std::string_view accessibleName;
