@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # zorvane-cli at a terminal (a tmux pane): editing with the arrow keys, Ctrl+C
 # and Ctrl+D, the history kept from one session to the next, characters beyond
-# ASCII passed on as typed, and answers sent to a file.
+# ASCII passed on as typed, answers sent to a file, and the prompts of
+# --formula and the entries of --log.
 # Usage: terminal_session.sh <zorvane-cli>     (exit 77: no tmux, skipped)
 set -euo pipefail
 command -v tmux >/dev/null || { echo "tmux is not installed"; exit 77; }
@@ -27,7 +28,8 @@ send() {
 # Starts a session in a new pane in the scratch folder with XDG_STATE_HOME=$1,
 # the locale $2 (C.UTF-8 when not given) and the options after it; the pane
 # shows the exit status when the session ends, and goes within two minutes even
-# if this script is killed. With ANSWERS set, standard output goes to that file.
+# if this script is killed. With ANSWERS set, standard output goes to that file;
+# PROMPT is the first prompt to wait for ("> " when not set).
 start() {
   pane kill-server 2>/dev/null || true
   session=$((session + 1))
@@ -36,7 +38,7 @@ start() {
   [[ -n ${ANSWERS:-} ]] && to="> '$ANSWERS'"
   pane new-session -d -c "$work" -x 120 -y 20 \
     "env XDG_STATE_HOME='$state' LC_ALL=$locale timeout --foreground 60 '$cli' $* $to; echo \"exit \$?\"; sleep 60"
-  send '>'
+  send "${PROMPT:->}"
 }
 
 # First session: the cursor moves inside the line, Ctrl+C drops a line, each
@@ -82,4 +84,20 @@ for _ in {1..100}; do
 done
 answers=$(cat "$work/answers")
 [[ $answers == $'=3\n=4' ]] || { printf 'answers in the file:\n%s\n' "$answers"; exit 1; }
+
+# --formula: the prompts X0=, X1=, ... in turn (X0 is asked first although X1
+# stands first), "=" and the result under the values, Ctrl+C dropping the
+# values given so far, Ctrl+D ending the session.
+PROMPT=X0= start "$work/formula" C.UTF-8 --formula "'x1-x0*2'"
+send 'X1=' 3 Enter
+send $'X0=3\nX1=10\n=4\nX0=' 10 Enter
+send $'X0=1\nX1=2^C\nX0=' 1 Enter 2 C-c
+send $'X0=\nX1=\n=error\nX0=' Enter Enter
+send $'X0=^D\nexit 1' C-d
+
+# Without a formula, --log answers with the entry under the line typed; an
+# empty line is passed over.
+start "$work/formula" C.UTF-8 --log
+send $'>\n> 1+2\n1+2\n=3\n>' Enter 1+2 Enter
+send $'> ^D\nexit 0' C-d
 echo "terminal sessions as expected"
