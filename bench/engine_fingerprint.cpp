@@ -191,15 +191,12 @@ int main(int argc, char** argv) {
       Hash steps;
       std::string reason = "-";
       const zorvane::TraceSink sink = [&](std::string_view stage, std::string_view text) {
-        if (stage == "error") {
-          reason = Escaped(text);
-          return;
-        }
         steps.Add(stage);
         steps.Add(text);
       };
       const zorvane::Options chosen{(options & 1) != 0, (options & 2) != 0};
-      const zorvane::Outcome outcome = zorvane::Evaluate(input, input, chosen, &sink);
+      const zorvane::Outcome outcome = zorvane::Evaluate(input, chosen, &sink);
+      if (outcome.failure) reason = Escaped(outcome.failure->reason);
       ++counts[static_cast<int>(outcome.kind)];
       std::printf("%d\t%c%c\t%s\t%016llx\t%s\t%s\n", i, chosen.deg ? 'd' : '-',
                   chosen.fixE ? 'x' : '-', outcome.text.c_str(),

@@ -28,7 +28,7 @@ int main(int argc, char** argv) {
     if (argc == 4) std::from_chars(argv[3], argv[3] + std::string_view(argv[3]).size(), times);
     std::string result;
     for (int i = 0; i < times; ++i)
-      result = zorvane::EvaluateText(argv[2], {true, false});
+      result = zorvane::Evaluate(argv[2], {true, false}).text;
     std::printf("%s -> %s\n", argv[2], result.c_str());
     return 0;
   }
@@ -44,7 +44,7 @@ int main(int argc, char** argv) {
   const std::string input = byLength
                                 ? zorvane::bench::OfLength(*shape, static_cast<std::size_t>(count))
                                 : shape->make(count);
-  const std::string result = zorvane::EvaluateText(input, zorvane::Options{shape->deg, false});
+  const std::string result = zorvane::Evaluate(input, zorvane::Options{shape->deg, false}).text;
   std::printf("%zu chars -> %s\n", input.size(), result.c_str());
   return 0;
 }

@@ -111,7 +111,7 @@ Run RunCli(const std::vector<std::string>& args, const std::string& input) {
 void Table(benchmark::State& state, const std::vector<std::string>& args,
            const std::string& input) {
   const long rows = state.range(0);
-  const std::string expected = EvaluateText(Substituted(Value(rows - 1)), Options{});
+  const std::string expected = Evaluate(Substituted(Value(rows - 1)), Options{}).text;
   long peakKiB = 0;
   for (auto _ : state) {
     const Run run = RunCli(args, input);

@@ -49,7 +49,7 @@ Timing Time(const Shape& shape, const std::string& text) {
   if (shape.functionMode) {
     in.fMode = true;
     in.formula = text;
-    in.formulaState = {"X0", text};
+    in.formulaState = {"X0", text, {}};
     in.input = "X0=1";
   } else {
     in.input = text;

@@ -39,7 +39,7 @@ Calculator::Calculator(const Options& options, const std::optional<std::string>&
     idle_.fMode = true;
     idle_.formula = ToCapitals(ArgumentText(*formula));
     idle_.input = idle_.formula;
-    idle_.formulaState = FormulaState{std::nullopt, idle_.formula};
+    idle_.formulaState = FormulaState{std::nullopt, idle_.formula, {}};
   }
   // The engine's last call of a failed evaluation is the stage "error" with
   // the reason as its text.
@@ -53,8 +53,9 @@ Calculator::Calculator(const Options& options, const std::optional<std::string>&
 }
 
 ExeOutput Calculator::Press(const ExeInput& in) {
-  reason_.clear();
-  return RunExe(in, listening_ ? &sink_ : nullptr);
+  ExeOutput out = RunExe(in, trace_ ? &sink_ : nullptr);
+  reason_ = out.failure ? out.failure->reason : std::string();
+  return out;
 }
 
 Answer Calculator::Logged(const ExeOutput& out) {

@@ -11,21 +11,15 @@ namespace zorvane::cli {
 
 std::string Session::Evaluate(const std::string& typed) {
   const std::string input = ToCapitals(typed);
-  // The engine's last trace call of a failed evaluation is the stage "error"
-  // with the reason as its text.
-  std::string reason;
-  const TraceSink sink = [&reason, this](std::string_view stage, std::string_view text) {
-    if (stage == "error") {
-      reason = text;
-    } else if (trace) {
-      WriteAll(stderr, TraceLine(stage, text));
-    }
+  const TraceSink sink = [](std::string_view stage, std::string_view text) {
+    WriteAll(stderr, TraceLine(stage, text));
   };
-  Outcome outcome = zorvane::Evaluate(input, input, options, trace || explain ? &sink : nullptr);
+  Outcome outcome = zorvane::Evaluate(input, options, trace ? &sink : nullptr);
   if (outcome.kind != OutcomeKind::Error) return std::move(outcome.text);
   anyError = true;
+  std::string reason = outcome.failure->reason;
   std::string note;
-  if (outcome.tooLong) {
+  if (outcome.failure->tooLong) {
     note =
         "an expression of " + std::to_string(typed.size()) + " characters was too long to work out";
   }

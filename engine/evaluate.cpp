@@ -1,6 +1,5 @@
 #include "engine/evaluate.h"
 
-#include <optional>
 #include <vector>
 
 #include "engine/exponent_notation.h"
@@ -13,6 +12,7 @@
 #include "engine/sign_collapse.h"
 #include "engine/syntax.h"
 #include "engine/text_ops.h"
+#include "engine/typed_text.h"
 #include "engine/working_state.h"
 
 namespace zorvane {
@@ -20,118 +20,86 @@ namespace {
 
 constexpr std::string_view kErrorMark = "error";
 
-Outcome Error() {
-  return {OutcomeKind::Error, std::string(kErrorMark)};
+Outcome Error(Failure failure) {
+  return {OutcomeKind::Error, std::string(kErrorMark), std::move(failure)};
 }
 
 // Line breaks and blanks go, all brackets become round ones, and sign pairs
-// collapse. With `positions`, notes where each character was typed.
-std::string Normalise(std::string_view typed, TypedPositions* positions) {
-  std::string text;
-  if (positions != nullptr) {
-    text = positions->Strip();
-  } else {
-    text = ReplaceAll(typed, "\r\n", "");
-    ReplaceAllShrinking(text, " ", "");
-  }
+// collapse; `typed` notes where each character was typed.
+std::string Normalise(TypedText& typed) {
+  std::string text = typed.Strip();
   ReplaceAllShrinking(text, "[", "(");
   ReplaceAllShrinking(text, "{", "(");
   ReplaceAllShrinking(text, "]", ")");
   ReplaceAllShrinking(text, "}", ")");
-  CollapseSignPairs(text, positions != nullptr ? &positions->of : nullptr);
+  CollapseSignPairs(text, typed.of);
   return text;
 }
 
-Outcome Run(std::string_view display, std::string_view working, const Options& options,
+// One evaluation of the text that `typed` evaluates, under `display`, the
+// text that heads its log entry.
+Outcome Run(std::string_view display, TypedText typed, const Options& options,
             const TraceSink* trace, bool exhaustive) {
-  TypedPositions positions{working, {}};
-  TypedPositions* const track = trace != nullptr ? &positions : nullptr;
-  std::vector<std::size_t>* const of = track != nullptr ? &positions.of : nullptr;
-  std::string text = Normalise(working, track);
-  if (Contains(display, "()")) {
-    TraceFailure(trace, [&] { return EmptyBracketsReason(display); });
-    return Error();
-  }
+  std::string text = Normalise(typed);
+  if (Contains(display, "()")) return Error(EmptyBracketsFailure(display, typed));
   text = "(" + text + ")";
-  if (track != nullptr) {
-    positions.of.insert(positions.of.begin(), 0);
-    positions.of.push_back(working.size() + 1);
-  }
-  text = CodeNamesHoldingTheExponentMark(text, of);
+  typed.of.insert(typed.of.begin(), 0);
+  typed.of.push_back(typed.Evaluated().size() + 1);
+  text = CodeNamesHoldingTheExponentMark(text, typed.of);
   Trace(trace, "wrap", text);
   if (text.find(kTypedExponentMark) != std::string::npos) {
-    std::size_t failedAt = 0;
-    if (!ExpandExponentNotation(text, &failedAt, of)) {
-      TraceFailure(trace, [&] { return ExponentMarkReason(text, failedAt, positions); });
-      return Error();
+    const std::string unexpanded = text;
+    const std::size_t failedAt = ExpandExponentNotation(text, typed.of);
+    if (failedAt != std::string::npos) {
+      return Error(ExponentMarkFailure(unexpanded, failedAt, typed, options.degreesOption));
     }
     Trace(trace, "exponent", text);
   }
-  SyntaxFault fault;
-  if (!CheckSyntax(text, track != nullptr ? &fault : nullptr)) {
-    TraceFailure(trace, [&] { return SyntaxReason(fault, text, positions); });
-    return Error();
+  if (const std::optional<SyntaxFault> fault = CheckSyntax(text)) {
+    return Error(SyntaxFailure(*fault, text, typed, options.degreesOption));
   }
   // What the reasons need is noted where it stood before the codes went in.
-  const std::size_t emptyAt = track != nullptr ? text.find("()") : std::string::npos;
-  const ReductionNotes notes =
-      track != nullptr ? NoteForReduction(text, positions) : ReductionNotes{};
+  const std::size_t emptyAt = text.find("()");
+  const ReductionNotes notes = NoteForReduction(text, typed);
   SubstituteFunctionCodes(text);
   Trace(trace, "syntax", text);
-  if (text == "()") return {OutcomeKind::Empty, {}};
+  if (text == "()") return {OutcomeKind::Empty, {}, {}};
   // An empty bracket pair has no value; nothing can be computed from it.
-  if (Contains(text, "()")) {
-    TraceFailure(trace, [&] { return SuppliedEmptyBracketsReason(emptyAt, positions); });
-    return Error();
-  }
+  if (emptyAt != std::string::npos) return Error(SuppliedEmptyBracketsFailure(emptyAt, typed));
 
-  // The reduction's reason is said in the terms of the typed text.
-  std::string reductionReason;
-  const TraceSink reductionSink = [&](std::string_view stage, std::string_view t) {
-    if (stage == "error") {
-      reductionReason = t;
-    } else {
-      (*trace)(stage, t);
-    }
-  };
-  WorkingState state(std::move(text), options.deg, trace != nullptr ? &reductionSink : nullptr,
-                     exhaustive);
+  WorkingState state(std::move(text), options, trace, exhaustive);
   if (!IsOneNumber(state.Text()) && !ReduceToNumber(state)) {
-    TraceFailure(trace, [&] {
-      return ReductionReason(std::move(reductionReason), notes, positions, options.deg);
-    });
-    Outcome error = Error();
-    error.tooLong = state.OverBudget();
-    return error;
+    Failure failure = ReductionFailure(state.Fault(), notes, typed);
+    failure.tooLong = state.OverBudget();
+    return Error(std::move(failure));
   }
   const std::string_view finalNumber =
       std::string_view(state.Text()).substr(1, state.Text().size() - 2);
   std::optional<std::string> result =
       FormatResult(finalNumber, state.LastNumberText(), options.fixE);
   if (!result) {
-    TraceFailure(trace, [&] {
-      const std::string& last = state.LastNumberText();
-      return "result " + Shown(ReadNumber(last)) + " is " + WhereOutOfRange(last);
-    });
-    return Error();
+    const std::string& last = state.LastNumberText();
+    return Error({"result " + Shown(ReadNumber(last)) + " is " + WhereOutOfRange(last), {}});
   }
-  return {OutcomeKind::Result, std::move(*result)};
+  return {OutcomeKind::Result, std::move(*result), {}};
 }
 
 }  // namespace
 
-Outcome Evaluate(std::string_view display, std::string_view working, const Options& options,
-                 const TraceSink* trace) {
-  return Run(display, working, options, trace, false);
+Outcome Evaluate(std::string_view typed, const Options& options, const TraceSink* trace) {
+  return Run(typed, TypedText(typed), options, trace, false);
 }
 
-Outcome EvaluateExhaustively(std::string_view display, std::string_view working,
-                             const Options& options, const TraceSink* trace) {
-  return Run(display, working, options, trace, true);
+Outcome EvaluateFormula(std::string_view formula, std::string_view substituted,
+                        std::span<const GivenValue> given, const Options& options,
+                        const TraceSink* trace) {
+  return Run(FormulaDisplay(formula, substituted), TypedText(substituted, formula, given), options,
+             trace, false);
 }
 
-std::string EvaluateText(std::string_view input, const Options& options, const TraceSink* trace) {
-  return Evaluate(input, input, options, trace).text;
+Outcome EvaluateExhaustively(std::string_view typed, const Options& options,
+                             const TraceSink* trace) {
+  return Run(typed, TypedText(typed), options, trace, true);
 }
 
 }  // namespace zorvane

@@ -29,8 +29,9 @@ std::string NewLog(std::string_view entry, std::string_view oldLog) {
 
 ExeOutput RunExe(const ExeInput& in, const TraceSink* trace) {
   ExeOutput out;
+  const Options options{in.deg, in.fixE};
   std::string display = in.input;
-  std::string working = in.input;
+  Outcome outcome;
 
   // Function mode ends the evaluation with "error" or a prompt, or hands over
   // the formula with the values put in.
@@ -43,23 +44,26 @@ ExeOutput RunExe(const ExeInput& in, const TraceSink* trace) {
       return out;
     }
     if (step.kind == FunctionModeStep::Kind::Failed) {
-      Trace(trace, "error", "the stored formula holds a \",\", which function mode cannot read");
       WriteEntry(out, display, "error");
+      out.failure =
+          Failure{"the stored formula holds a \",\", which function mode cannot read", {}};
       out.input = std::string();
       return out;
     }
-    working = std::move(step.formula);
-    display = in.formula + "=" + working;
+    display = FormulaDisplay(in.formula, step.formula);
+    outcome = EvaluateFormula(in.formula, step.formula, step.state.given, options, trace);
+  } else {
+    outcome = Evaluate(in.input, options, trace);
   }
   // Any evaluation past this point drops a pending prompt.
-  out.formulaState = FormulaState{std::nullopt, in.formula};
+  out.formulaState = FormulaState{std::nullopt, in.formula, {}};
 
-  const Outcome outcome = Evaluate(display, working, Options{in.deg, in.fixE}, trace);
   if (outcome.kind == OutcomeKind::Empty) {
     out.input = std::string();
     return out;
   }
   WriteEntry(out, display, outcome.text);
+  out.failure = std::move(outcome.failure);
   // In function mode the Input Box is emptied; otherwise the expression stays,
   // wholly selected, so that typing replaces it.
   if (in.fMode) {

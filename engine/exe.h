@@ -5,6 +5,7 @@
 #include <string>
 #include <string_view>
 
+#include "engine/failure.h"
 #include "engine/function_mode.h"
 #include "engine/trace.h"
 
@@ -37,6 +38,7 @@ struct ExeOutput {
   std::optional<std::string> input;          // the new Input Box text, or none when it stays
   Selection selection;                       // within the Input Box text after the command
   std::optional<FormulaState> formulaState;  // the new function-mode state, or none when it stays
+  std::optional<Failure> failure;            // why the entry is "error"
 };
 
 // What goes in front of the old log for a new entry: the entry, and the line
@@ -47,8 +49,7 @@ std::string LogHead(std::string_view entry, bool logEmpty);
 // The whole log after `entry` was put on top of `oldLog`.
 std::string NewLog(std::string_view entry, std::string_view oldLog);
 
-// One press of EXE, function mode included, as a pure function. A failed
-// evaluation reports why to `trace` under "error" (see trace.h).
+// One press of EXE, function mode included, as a pure function.
 ExeOutput RunExe(const ExeInput& in, const TraceSink* trace = nullptr);
 
 }  // namespace zorvane

@@ -11,15 +11,15 @@ namespace zorvane {
 // ")" and holds no "E", so the text before the next "E" is final; one pass that
 // builds the new text from the left therefore gives the same text as starting
 // the search again from the beginning after every rewrite, in linear time.
-bool ExpandExponentNotation(std::string& text, std::size_t* failedAt,
-                            std::vector<std::size_t>* positions) {
-  if (text.find(kTypedExponentMark) == std::string::npos) return true;
+std::size_t ExpandExponentNotation(std::string& text, std::vector<std::size_t>& positions) {
+  if (text.find(kTypedExponentMark) == std::string::npos) return std::string::npos;
   std::string out;
   out.reserve(text.size() + text.size() / 2 + 8);
-  std::vector<std::size_t> outPositions;  // only with `positions`
+  std::vector<std::size_t> outPositions;
+  outPositions.reserve(out.capacity());
   const auto put = [&](char c, std::size_t from) {
     out.push_back(c);
-    if (positions != nullptr) outPositions.push_back((*positions)[from]);
+    outPositions.push_back(positions[from]);
   };
   std::size_t p = 0;
   while (p < text.size()) {
@@ -32,21 +32,15 @@ bool ExpandExponentNotation(std::string& text, std::size_t* failedAt,
     std::size_t s = out.size();
     while (s > 0 && DigitOrPoint(out[s - 1]))
       --s;
-    if (s == out.size()) {
-      if (failedAt != nullptr) *failedAt = p;
-      return false;
-    }
+    if (s == out.size()) return p;
     const std::string mantissa = out.substr(s);
     out.resize(s);
-    std::vector<std::size_t> mantissaPositions;
-    if (positions != nullptr) {
-      mantissaPositions.assign(outPositions.begin() + static_cast<std::ptrdiff_t>(s),
-                               outPositions.end());
-      outPositions.resize(s);
-      outPositions.push_back(mantissaPositions.front());  // the "(" put in
-      outPositions.insert(outPositions.end(), mantissaPositions.begin(), mantissaPositions.end());
-      outPositions.insert(outPositions.end(), 4, (*positions)[p]);  // "*10^" stands for the "E"
-    }
+    const std::vector<std::size_t> mantissaPositions(
+        outPositions.begin() + static_cast<std::ptrdiff_t>(s), outPositions.end());
+    outPositions.resize(s);
+    outPositions.push_back(mantissaPositions.front());  // the "(" put in
+    outPositions.insert(outPositions.end(), mantissaPositions.begin(), mantissaPositions.end());
+    outPositions.insert(outPositions.end(), 4, positions[p]);  // "*10^" stands for the "E"
     // Exponent: one sign directly after the "E", then digits.
     std::size_t q = p;
     while (q + 1 < text.size()) {
@@ -66,8 +60,8 @@ bool ExpandExponentNotation(std::string& text, std::size_t* failedAt,
     p = q + 1;
   }
   text = std::move(out);
-  if (positions != nullptr) *positions = std::move(outPositions);
-  return true;
+  positions = std::move(outPositions);
+  return std::string::npos;
 }
 
 }  // namespace zorvane

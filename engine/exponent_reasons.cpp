@@ -2,22 +2,15 @@
 
 #include <cmath>
 
+#include "engine/math_functions.h"
 #include "engine/number_text.h"
 #include "engine/reasons.h"
-#include "engine/reduction.h"
 #include "engine/scan.h"
-#include "engine/working_state.h"
 
 namespace zorvane {
 namespace {
 
 constexpr std::string_view kPowerOfTen = "*10^";
-
-std::string NotWhole(const TypedExponentNumber& number, std::string_view after,
-                     const TypedPositions& positions) {
-  return "the exponent mark \"E\" needs a whole number after it: " + number.Written() +
-         std::string(after) + " (" + PlaceIn(positions.typed, number.typedMark) + ")";
-}
 
 }  // namespace
 
@@ -26,14 +19,15 @@ std::string TypedExponentNumber::Written() const {
 }
 
 std::vector<TypedExponentNumber> FindTypedExponentNumbers(std::string_view text,
-                                                          const TypedPositions& positions) {
+                                                          const TypedText& typed) {
   std::vector<TypedExponentNumber> numbers;
-  const auto& of = positions.of;
+  const auto& of = typed.of;
+  const std::string_view evaluated = typed.Evaluated();
   for (std::size_t star = text.find(kPowerOfTen); star != std::string_view::npos;
        star = text.find(kPowerOfTen, star + 1)) {
-    const std::size_t mark = positions.TypedIndex(star);
+    const std::size_t mark = typed.TypedIndex(star);
     if (star + 4 > of.size() || of[star + 3] != of[star] || of[star] == 0 ||
-        mark >= positions.typed.size() || positions.typed[mark] != kTypedExponentMark) {
+        mark >= evaluated.size() || evaluated[mark] != kTypedExponentMark) {
       continue;
     }
     TypedExponentNumber number;
@@ -46,48 +40,28 @@ std::vector<TypedExponentNumber> FindTypedExponentNumbers(std::string_view text,
     number.close = end;
     number.mantissa = text.substr(begin, star - begin);
     number.exponent = text.substr(star + kPowerOfTen.size(), end - star - kPowerOfTen.size());
-    number.typedStart = positions.TypedIndex(number.open);
+    number.typedStart = typed.TypedIndex(number.open);
     number.typedMark = mark;
     numbers.push_back(std::move(number));
   }
   return numbers;
 }
 
-std::string ExponentSyntaxReason(const SyntaxFault& fault, std::string_view text,
-                                 const std::vector<TypedExponentNumber>& numbers,
-                                 const TypedPositions& positions) {
-  for (const TypedExponentNumber& n : numbers) {
-    // Nothing whole after the mark: "1E", "1E+", "1E(2)".
-    if (fault.at == n.close) return NotWhole(n, "", positions);
-    // A fraction after the exponent: "1E1.5", "1E2.".
-    if (fault.at == n.close + 1 && At(text, static_cast<std::ptrdiff_t>(fault.at)) == '.') {
-      const std::size_t end = NumberCharsEnd(text, fault.at);
-      return NotWhole(n, text.substr(fault.at, end - fault.at), positions);
-    }
-    if (fault.follows == n.close) {
-      return Quote(fault.token) + " cannot follow " + Quote(n.Written()) + " (" +
-             positions.At(fault.at) + ")";
-    }
-    if (fault.at == n.open && fault.follows != std::string::npos) {
-      return Quote(n.Written()) + " cannot follow " + Quote(fault.previous) + " (" +
-             positions.At(fault.at) + ")";
-    }
-  }
-  return {};
+std::string NotWholeReason(const TypedExponentNumber& number, std::string_view after,
+                           const TypedText& typed) {
+  return "the exponent mark \"E\" needs a whole number after it: " + number.Written() +
+         std::string(after) + " (" + typed.Describe(number.typedMark) + ")";
 }
 
-std::string OwnFailure(const TypedExponentNumber& number, bool deg) {
-  std::string reason;
-  const TraceSink sink = [&reason](std::string_view stage, std::string_view text) {
-    if (stage == "error") reason = text;
-  };
-  WorkingState state("(" + number.mantissa + std::string(kPowerOfTen) + number.exponent + ")", deg,
-                     &sink);
-  ReduceToNumber(state);
-  return reason;
+bool OwnFailure(const TypedExponentNumber& number, const ReductionFault& fault) {
+  const double exponent = ReadNumber(number.exponent);
+  // The power of ten comes first; the product takes its value as a number text.
+  if (fault.operation == '^') return fault.left == 10 && fault.right == exponent;
+  return fault.operation == '*' && fault.left == ReadNumber(number.mantissa) &&
+         fault.right == ReadNumber(NumberText(math::Pow(10, exponent)));
 }
 
-std::string OutOfRangeReason(const TypedExponentNumber& number, const TypedPositions& positions) {
+Failure OutOfRangeFailure(const TypedExponentNumber& number, const TypedText& typed) {
   const long double mantissa = ReadNumber(number.mantissa);
   const long double exponent = ReadNumber(number.exponent);
   const long double value = std::fabs(mantissa * std::pow(10.0L, exponent));
@@ -99,7 +73,8 @@ std::string OutOfRangeReason(const TypedExponentNumber& number, const TypedPosit
   } else {
     why = value > 1 ? " is outside ±1E+100" : " is closer to 0 than 1E-100";
   }
-  return number.Written() + why + " (" + PlaceIn(positions.typed, number.typedStart) + ")";
+  return {number.Written() + why + " (" + typed.Describe(number.typedStart) + ")",
+          typed.PlaceOf(number.typedStart)};
 }
 
 }  // namespace zorvane

@@ -5,8 +5,9 @@
 #include <string_view>
 #include <vector>
 
-#include "engine/syntax.h"
-#include "engine/typed_positions.h"
+#include "engine/failure.h"
+#include "engine/typed_text.h"
+#include "engine/working_state.h"
 
 namespace zorvane {
 
@@ -18,8 +19,8 @@ struct TypedExponentNumber {
   std::size_t close = 0;  // working-text index of the ")" put in
   std::string mantissa;
   std::string exponent;
-  std::size_t typedStart = 0;  // typed index of its first character
-  std::size_t typedMark = 0;   // typed index of its "E"
+  std::size_t typedStart = 0;  // evaluated index of its first character
+  std::size_t typedMark = 0;   // evaluated index of its "E"
 
   // As a person writes it: "1.5E-3".
   std::string Written() const;
@@ -29,19 +30,18 @@ struct TypedExponentNumber {
 // substitution of the function codes. They are told from a typed "*10^" by
 // their positions: the four characters put in all stand for one typed "E".
 std::vector<TypedExponentNumber> FindTypedExponentNumbers(std::string_view text,
-                                                          const TypedPositions& positions);
+                                                          const TypedText& typed);
 
-// The syntax check's fault in terms of the typed number when the rewriting of
-// an exponent number caused it ("1E", "1E1.5", "1E2(3)"); empty otherwise.
-std::string ExponentSyntaxReason(const SyntaxFault& fault, std::string_view text,
-                                 const std::vector<TypedExponentNumber>& numbers,
-                                 const TypedPositions& positions);
+// The exponent mark needs a whole number after it: "1E" or, with `after`
+// ".5", "1E1.5".
+std::string NotWholeReason(const TypedExponentNumber& number, std::string_view after,
+                           const TypedText& typed);
 
-// Why the number has no value on its own: the reason its reduction reports, or
-// empty when it has one.
-std::string OwnFailure(const TypedExponentNumber& number, bool deg);
+// True when `fault` is the number's own: the power of ten or the product that
+// the number was rewritten into failed, so that it has no value on its own.
+bool OwnFailure(const TypedExponentNumber& number, const ReductionFault& fault);
 
 // Why the number has no value, as typed: "1E101 is outside ±1E+100 (...)".
-std::string OutOfRangeReason(const TypedExponentNumber& number, const TypedPositions& positions);
+Failure OutOfRangeFailure(const TypedExponentNumber& number, const TypedText& typed);
 
 }  // namespace zorvane

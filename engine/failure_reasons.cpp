@@ -1,5 +1,7 @@
 #include "engine/failure_reasons.h"
 
+#include <algorithm>
+
 #include "engine/reasons.h"
 #include "engine/scan.h"
 #include "engine/spelling_hints.h"
@@ -7,12 +9,39 @@
 namespace zorvane {
 namespace {
 
-// `reason`, where it stands, and a hint when there is one:
-// "... (line 1, column 4). Type "SQR" for the square root."
-std::string Placed(std::string reason, const std::string& place, const std::string& hint = {}) {
-  reason.append(" (").append(place).append(")");
+using Rule = SyntaxFault::Rule;
+
+// `reason` and where it stands, at `evaluatedIndex` of the evaluated text,
+// with a hint when there is one: "... (line 1, column 4). Type "SQR" for the
+// square root."
+Failure Placed(std::string reason, const TypedText& typed, std::size_t evaluatedIndex,
+               const std::string& hint = {}) {
+  reason.append(" (").append(typed.Describe(evaluatedIndex)).append(")");
   if (!hint.empty()) reason.append(". ").append(hint);
-  return reason;
+  return {std::move(reason), typed.PlaceOf(evaluatedIndex)};
+}
+
+// The same for the working character at `index`.
+Failure PlacedAt(std::string reason, const TypedText& typed, std::size_t index,
+                 const std::string& hint = {}) {
+  return Placed(std::move(reason), typed, typed.TypedIndex(index), hint);
+}
+
+// The token at `i` of the working text between double quotes, as it was
+// typed: a sign as the signs typed for it ("--" for "+"), a bracket that
+// function mode put around a value by the value's variable.
+std::string Token(std::string_view text, std::size_t i, const TypedText& typed) {
+  if (IsSign(At(text, static_cast<std::ptrdiff_t>(i)))) return Quote(typed.TypedSigns(i));
+  const std::string variable = typed.BracketedVariable(typed.TypedIndex(i));
+  return Quote(variable.empty() ? TokenText(text, i) : variable);
+}
+
+constexpr std::string_view kNotAToken = " is not a number, operator, bracket or function";
+
+Failure UnknownToken(std::string_view text, std::size_t at, const TypedText& typed,
+                     std::string_view degreesOption) {
+  return PlacedAt(Quote(TokenText(text, at)).append(kNotAToken), typed, at,
+                  SpellingHint(text, at, degreesOption));
 }
 
 // The brackets of a working text, the pair around the whole text left out.
@@ -37,10 +66,15 @@ Brackets ScanBrackets(std::string_view text) {
   return brackets;
 }
 
-std::string UnbalancedReason(std::string_view text, const TypedPositions& positions) {
+Failure UnbalancedFailure(std::string_view text, const TypedText& typed) {
+  // The brackets typed, of every kind; function mode's brackets around the
+  // values are none of them.
   std::size_t opens = 0;
   std::size_t closes = 0;
-  for (const char c : positions.typed) {
+  const std::string_view evaluated = typed.Evaluated();
+  for (std::size_t i = 0; i < evaluated.size(); ++i) {
+    if (!typed.BracketedVariable(i).empty()) continue;
+    const char c = evaluated[i];
     opens += c == '(' || c == '[' || c == '{';
     closes += c == ')' || c == ']' || c == '}';
   }
@@ -50,67 +84,163 @@ std::string UnbalancedReason(std::string_view text, const TypedPositions& positi
   if (opens > closes && brackets.unclosed.size() >= 2) {
     // The supplied ")" would close the last of them; the one before stays open.
     const std::size_t open = brackets.unclosed[brackets.unclosed.size() - 2];
-    return counts + "only one missing \")\" is supplied; the \"(\" at " + positions.At(open) +
-           " stays open";
+    return {counts + "only one missing \")\" is supplied; the \"(\" at " + typed.At(open) +
+                " stays open",
+            typed.PlaceOf(typed.TypedIndex(open))};
   }
-  return Placed(counts + std::string(kUnopenedBracket), positions.At(brackets.firstUnopened));
+  return PlacedAt(counts + std::string(kUnopenedBracket), typed, brackets.firstUnopened);
+}
+
+// The fault in terms of a typed exponent number when its rewriting caused it
+// ("1E", "1E1.5", "1E2(3)"); none otherwise.
+std::optional<Failure> ExponentNumberFailure(const SyntaxFault& fault, std::string_view text,
+                                             const TypedText& typed) {
+  const bool follows = fault.rule == Rule::CannotFollow;
+  for (const TypedExponentNumber& n : FindTypedExponentNumbers(text, typed)) {
+    // Nothing whole after the mark: "1E", "1E+", "1E(2)".
+    if (fault.at == n.close) {
+      return Failure{NotWholeReason(n, "", typed), typed.PlaceOf(n.typedMark)};
+    }
+    // A fraction after the exponent: "1E1.5", "1E2.".
+    if (fault.at == n.close + 1 && At(text, static_cast<std::ptrdiff_t>(fault.at)) == '.') {
+      const std::size_t end = NumberCharsEnd(text, fault.at);
+      return Failure{NotWholeReason(n, text.substr(fault.at, end - fault.at), typed),
+                     typed.PlaceOf(n.typedMark)};
+    }
+    if (follows && fault.follows == n.close) {
+      return PlacedAt(Token(text, fault.at, typed) + " cannot follow " + Quote(n.Written()), typed,
+                      fault.at);
+    }
+    if (follows && fault.at == n.open) {
+      return PlacedAt(Quote(n.Written()) + " cannot follow " + Token(text, fault.follows, typed),
+                      typed, fault.at);
+    }
+  }
+  return std::nullopt;
+}
+
+// Two tokens that cannot stand side by side; one of them may be a bracket
+// that function mode put around a value, which then speaks of that value.
+Failure NeighboursFailure(const SyntaxFault& fault, std::string_view text, const TypedText& typed,
+                          std::string_view degreesOption) {
+  const std::size_t at = typed.TypedIndex(fault.at);
+  const std::size_t previous = typed.TypedIndex(fault.follows);
+  const std::string value = "the value of ";
+  if (!typed.BracketedVariable(at).empty() && typed.WithinValueOf(previous, at)) {
+    return PlacedAt(value + typed.BracketedVariable(at) + " cannot end with " +
+                        Token(text, fault.follows, typed),
+                    typed, fault.follows);
+  }
+  if (!typed.BracketedVariable(previous).empty() && typed.WithinValueOf(at, previous)) {
+    return PlacedAt(value + typed.BracketedVariable(previous) + " cannot begin with " +
+                        Token(text, fault.at, typed),
+                    typed, fault.at);
+  }
+  return PlacedAt(
+      Token(text, fault.at, typed) + " cannot follow " + Token(text, fault.follows, typed), typed,
+      fault.at, SpellingHint(text, fault.at, degreesOption));
 }
 
 }  // namespace
 
-std::string EmptyBracketsReason(std::string_view display) {
-  return Placed("empty brackets \"()\"", PlaceIn(display, display.find("()")));
+Failure EmptyBracketsFailure(std::string_view display, const TypedText& typed) {
+  const std::size_t at = display.find("()");
+  std::size_t formulaIndex = 0;
+  const std::size_t evaluated = typed.FromDisplay(at, formulaIndex);
+  if (evaluated == std::string_view::npos) {
+    return {"empty brackets \"()\" (" + typed.DescribeInDisplay(at) + ")",
+            TypedPlace{{}, formulaIndex}};
+  }
+  // The brackets around a value that was left empty.
+  const std::string variable = typed.BracketedVariable(evaluated);
+  if (!variable.empty() && typed.BracketedVariable(evaluated + 1) == variable) {
+    return Placed("no value was given for " + variable, typed, evaluated);
+  }
+  return Placed("empty brackets \"()\"", typed, evaluated);
 }
 
-std::string SuppliedEmptyBracketsReason(std::size_t emptyAt, const TypedPositions& positions) {
+Failure SuppliedEmptyBracketsFailure(std::size_t emptyAt, const TypedText& typed) {
   // The "(" of the brackets around the whole text was typed nowhere; the pair
   // then begins with the typed ")" after it.
-  const bool aroundAll = emptyAt < positions.of.size() && positions.of[emptyAt] == 0;
-  return Placed("empty brackets \"()\"", positions.At(aroundAll ? emptyAt + 1 : emptyAt));
+  const bool aroundAll = emptyAt < typed.of.size() && typed.of[emptyAt] == 0;
+  return PlacedAt("empty brackets \"()\"", typed, aroundAll ? emptyAt + 1 : emptyAt);
 }
 
-std::string ExponentMarkReason(std::string_view text, std::size_t failedAt,
-                               const TypedPositions& positions) {
-  const std::string place = positions.At(failedAt);
+Failure ExponentMarkFailure(std::string_view text, std::size_t failedAt, const TypedText& typed,
+                            std::string_view degreesOption) {
+  // Every "E" before this one is an exponent mark that did its work: it is
+  // no fault.
+  std::string marksTaken(text);
+  std::replace(marksTaken.begin(), marksTaken.begin() + static_cast<std::ptrdiff_t>(failedAt),
+               kTypedExponentMark, '*');
+  const std::size_t unknown = FirstUnknownCharacter(marksTaken);
+  if (unknown < failedAt) return UnknownToken(text, unknown, typed, degreesOption);
   // Digits right before the mark were taken as the exponent of an earlier one.
   if (IsDigit(At(text, static_cast<std::ptrdiff_t>(failedAt) - 1))) {
-    return Placed("a number has a second \"E\"", place);
+    return PlacedAt("a number has a second \"E\"", typed, failedAt);
   }
-  return Placed("\"E\" needs a digit or \".\" right before it", place,
-                SpellingHint(text, failedAt));
+  return PlacedAt("\"E\" needs a digit or \".\" right before it", typed, failedAt,
+                  SpellingHint(text, failedAt, degreesOption));
 }
 
-std::string SyntaxReason(const SyntaxFault& fault, std::string_view text,
-                         const TypedPositions& positions) {
-  if (fault.unbalanced) return UnbalancedReason(text, positions);
-  std::string reason =
-      ExponentSyntaxReason(fault, text, FindTypedExponentNumbers(text, positions), positions);
-  if (!reason.empty()) return reason;
-  if (fault.at == std::string::npos) return fault.reason;
-  return Placed(fault.reason, positions.At(fault.at), SpellingHint(text, fault.at));
+Failure SyntaxFailure(const SyntaxFault& fault, std::string_view text, const TypedText& typed,
+                      std::string_view degreesOption) {
+  if (fault.rule == Rule::Unbalanced) return UnbalancedFailure(text, typed);
+  if (std::optional<Failure> failure = ExponentNumberFailure(fault, text, typed)) return *failure;
+  const std::string hint = SpellingHint(text, fault.at, degreesOption);
+  switch (fault.rule) {
+    case Rule::UnknownToken:
+      return UnknownToken(text, fault.at, typed, degreesOption);
+    case Rule::LoneBracket:
+      return PlacedAt(
+          text[fault.at] == '(' ? "a lone \"(\" encloses nothing" : "a lone \")\" closes nothing",
+          typed, fault.at, hint);
+    case Rule::LonePoint:
+      return PlacedAt("\".\" needs a digit beside it", typed, fault.at, hint);
+    case Rule::CannotBegin:
+      return PlacedAt("the expression cannot begin with " + Token(text, fault.at, typed), typed,
+                      fault.at, hint);
+    case Rule::CannotEnd:
+      return PlacedAt("the expression cannot end with " + Token(text, fault.at, typed), typed,
+                      fault.at, hint);
+    case Rule::CannotFollow:
+      return NeighboursFailure(fault, text, typed, degreesOption);
+    case Rule::CannotStandBetween:
+      return PlacedAt(Token(text, fault.at, typed) + " cannot stand between " +
+                          Token(text, fault.follows, typed) + " and " +
+                          Token(text, fault.next, typed),
+                      typed, fault.at, hint);
+    case Rule::SecondPoint:
+      return PlacedAt("a number has a second \".\"", typed, fault.at, hint);
+    case Rule::TooManyDigits:
+      return PlacedAt("a number has more than 101 digits before its point", typed, fault.at, hint);
+    case Rule::BelowRange:
+    case Rule::Unbalanced:
+      break;
+  }
+  return PlacedAt("a number other than 0 below 1E-100 (100 or more zeros after its point)", typed,
+                  fault.at, hint);
 }
 
-ReductionNotes NoteForReduction(std::string_view text, const TypedPositions& positions) {
+ReductionNotes NoteForReduction(std::string_view text, const TypedText& typed) {
   ReductionNotes notes;
-  notes.exponentNumbers = FindTypedExponentNumbers(text, positions);
+  notes.exponentNumbers = FindTypedExponentNumbers(text, typed);
   const std::size_t unopened = ScanBrackets(text).firstUnopened;
-  if (unopened != std::string::npos) notes.unopenedAt = positions.TypedIndex(unopened);
+  if (unopened != std::string::npos) notes.unopenedAt = typed.TypedIndex(unopened);
   return notes;
 }
 
-std::string ReductionReason(std::string reason, const ReductionNotes& notes,
-                            const TypedPositions& positions, bool deg) {
-  if (reason == kUnopenedBracket && notes.unopenedAt != std::string::npos) {
-    return Placed(std::move(reason), PlaceIn(positions.typed, notes.unopenedAt));
+Failure ReductionFailure(const ReductionFault& fault, const ReductionNotes& notes,
+                         const TypedText& typed) {
+  if (fault.unopenedBracket && notes.unopenedAt != std::string::npos) {
+    return Placed(fault.reason, typed, notes.unopenedAt);
   }
   // A number typed with the exponent mark that has no value on its own is
   // named as typed, not by the product and power it was rewritten into.
   for (const TypedExponentNumber& number : notes.exponentNumbers) {
-    if (!reason.empty() && OwnFailure(number, deg) == reason) {
-      return OutOfRangeReason(number, positions);
-    }
+    if (OwnFailure(number, fault)) return OutOfRangeFailure(number, typed);
   }
-  return reason;
+  return {fault.reason, std::nullopt};
 }
 
 }  // namespace zorvane

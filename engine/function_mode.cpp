@@ -25,29 +25,56 @@ std::string FormulaStateText(const FormulaState& state) {
   return text.append(state.formula);
 }
 
+std::optional<std::string> NextVariable(std::string_view formula) {
+  for (char digit = '0'; digit <= '9'; ++digit) {
+    std::string name{'X', digit};
+    if (Contains(formula, name)) return name;
+  }
+  return std::nullopt;
+}
+
+std::string SubstituteValue(std::string_view formula, std::string_view variable,
+                            std::string_view value) {
+  std::string bracketed;
+  bracketed.reserve(value.size() + 2);
+  bracketed.append("(").append(value).append(")");
+  return ReplaceAll(formula, variable, bracketed);
+}
+
+std::string_view ValueTyped(std::string_view inputText) {
+  const std::size_t equals = inputText.find('=');
+  return equals == std::string_view::npos ? inputText : inputText.substr(equals + 1);
+}
+
+bool FormulaUsable(std::string_view formula) {
+  return !Contains(formula, ",");
+}
+
+std::string FormulaDisplay(std::string_view formula, std::string_view substituted) {
+  std::string display(formula);
+  return display.append("=").append(substituted);
+}
+
 FunctionModeStep RunFunctionMode(std::string_view formula, const FormulaState& state,
                                  std::string_view inputText) {
   using Kind = FunctionModeStep::Kind;
-  if (Contains(formula, ",")) return {Kind::Failed, {}, {}, {}};
+  if (!FormulaUsable(formula)) return {Kind::Failed, {}, {}, {}};
   if (formula.empty()) return {Kind::Evaluate, {}, {}, {}};
 
-  std::string substituted = state.formula;
+  FormulaState next{std::nullopt, state.formula, state.given};
   if (state.pendingVariable) {
-    const std::size_t equals = inputText.find('=');
-    const std::string_view value =
-        equals == std::string_view::npos ? inputText : inputText.substr(equals + 1);
-    std::string bracketed;
-    bracketed.reserve(value.size() + 2);
-    bracketed.append("(").append(value).append(")");
-    substituted = ReplaceAll(substituted, *state.pendingVariable, bracketed);
+    const std::string_view value = ValueTyped(inputText);
+    next.formula = SubstituteValue(next.formula, *state.pendingVariable, value);
+    next.given.push_back({*state.pendingVariable, std::string(value)});
   }
-  for (char digit = '0'; digit <= '9'; ++digit) {
-    const std::string name{'X', digit};
-    if (Contains(substituted, name)) {
-      return {Kind::Prompt, {}, name + "=", FormulaState{name, substituted}};
-    }
+  if (std::optional<std::string> variable = NextVariable(next.formula)) {
+    std::string prompt = *variable + "=";
+    next.pendingVariable = std::move(variable);
+    return {Kind::Prompt, {}, std::move(prompt), std::move(next)};
   }
-  return {Kind::Evaluate, std::move(substituted), {}, {}};
+  std::string substituted = std::move(next.formula);
+  next.formula.clear();
+  return {Kind::Evaluate, std::move(substituted), {}, std::move(next)};
 }
 
 }  // namespace zorvane

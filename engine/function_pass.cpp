@@ -25,7 +25,7 @@ PassStep ApplyFirstFunction(WorkingState& state) {
 
   const Function* function = FunctionWithCode(std::string_view(text).substr(at, kCodeLength));
   if (function == nullptr) {
-    return state.Fail([&] { return "unknown function code " + text.substr(at, kCodeLength); });
+    return state.Fail("unknown function code " + text.substr(at, kCodeLength));
   }
 
   const std::size_t argument = std::min(at + kCodeLength, text.size());
@@ -33,10 +33,11 @@ PassStep ApplyFirstFunction(WorkingState& state) {
   const double x = ReadNumber(std::string_view(text).substr(argument, argumentEnd - argument));
 
   const double angleFactor = AngleFactor(state.Deg());
-  const auto noValue = [&] { return WhyNoValue(*function, x, state.Deg()); };
-  if (!InDomain(function->domain, x, angleFactor)) return state.Fail(noValue);
+  if (!InDomain(function->domain, x, angleFactor)) {
+    return state.Fail(WhyNoValue(*function, x, state.Deg(), state.DegreesOption()));
+  }
   const std::optional<FirstPrint> firstPrint = function->evaluate(x, angleFactor);
-  if (!firstPrint) return state.Fail(noValue);
+  if (!firstPrint) return state.Fail(WhyNoValue(*function, x, state.Deg(), state.DegreesOption()));
   // The call as a reader would write it: "EXP(233)".
   const auto call = [&] { return std::string(function->name) + "(" + ShownExactly(x) + ")"; };
   return PutValue(state, ReadNumber(*firstPrint),
@@ -44,6 +45,7 @@ PassStep ApplyFirstFunction(WorkingState& state) {
                    .length = argumentEnd - at,
                    .stage = "function",
                    .bracketed = true,
+                   .nonZero = function->neverZero,
                    .afterCode = true},
                   call);
 }

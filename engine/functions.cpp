@@ -80,7 +80,7 @@ constexpr std::array<Function, 10> kFunctions{{
     {"ASN", "F[14]", Domain::UnitRange, ArcSine},
     {"ACS", "F[15]", Domain::UnitRange, ArcCosine},
     {"ATN", "F[16]", Domain::AnyNumber, ArcTangent},
-    {"EXP", "F[17]", Domain::AnyNumber, Exponential},
+    {"EXP", "F[17]", Domain::AnyNumber, Exponential, true},
     {"LN", "F[18]", Domain::Positive, NaturalLog},
     {"LOG", "F[19]", Domain::Positive, DecimalLog},
     {"SQR", "F[20]", Domain::NotNegative, SquareRoot},
@@ -144,14 +144,10 @@ const Function* FunctionWithCode(std::string_view code) {
 }
 
 std::string CodeNamesHoldingTheExponentMark(std::string_view text,
-                                            std::vector<std::size_t>* positions) {
+                                            std::vector<std::size_t>& positions) {
   std::string coded(text);
   for (const Function* f : kCodedFirst) {
-    if (positions != nullptr) {
-      coded = ReplaceAllTracked(coded, f->name, f->code, *positions);
-    } else if (Contains(coded, f->name)) {
-      coded = ReplaceAll(coded, f->name, f->code);
-    }
+    if (Contains(coded, f->name)) coded = ReplaceAllTracked(coded, f->name, f->code, positions);
   }
   return coded;
 }
@@ -176,7 +172,7 @@ bool InDomain(Domain domain, double x, double angleFactor) {
   return false;
 }
 
-std::string WhyNoValue(const Function& f, double x, bool deg) {
+std::string WhyNoValue(const Function& f, double x, bool deg, std::string_view degreesOption) {
   const std::string name(f.name);
   const std::string got = ", got " + ShownExactly(x);
   const std::string unit = deg ? " degrees" : " radians";
@@ -185,7 +181,8 @@ std::string WhyNoValue(const Function& f, double x, bool deg) {
     switch (f.domain) {
       case Domain::Angle:
         return name + " takes angles up to " + Shown(kMaxAngle / factor) + unit +
-               (deg ? " (26 radians)" + got : got + ". For degrees, use DEG.");
+               (deg ? " (26 radians)" + got
+                    : got + ". For degrees, use " + std::string(degreesOption) + ".");
       case Domain::UnitRange:
         return name + " needs an argument from -1 to 1" + got;
       case Domain::Positive:

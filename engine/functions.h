@@ -33,6 +33,7 @@ struct Function {
   std::string_view code;
   Domain domain;
   std::optional<FirstPrint> (*evaluate)(double x, double angleFactor);
+  bool neverZero = false;  // no argument gives 0 (EXP)
 };
 
 // Every code is "F[", two digits and "]".
@@ -51,9 +52,9 @@ std::span<const Function* const> FunctionsCodedBySyntax();
 const Function* FunctionWithCode(std::string_view code);
 
 // `text` with the names of FunctionsCodedFirst() replaced by their codes.
-// Keeps `positions` (see ReplaceAllTracked) in step when given.
+// Keeps `positions` (see ReplaceAllTracked) in step.
 std::string CodeNamesHoldingTheExponentMark(std::string_view text,
-                                            std::vector<std::size_t>* positions = nullptr);
+                                            std::vector<std::size_t>& positions);
 
 // The factor that turns the angles of the angle unit into radians.
 double AngleFactor(bool deg);
@@ -61,8 +62,8 @@ double AngleFactor(bool deg);
 // True when x lies in the domain.
 bool InDomain(Domain domain, double x, double angleFactor);
 
-// Why `f` has no value at x, in plain words (see trace.h): x lies outside its
-// domain, or `evaluate` gave none there.
-std::string WhyNoValue(const Function& f, double x, bool deg);
+// Why `f` has no value at x, in plain words: x lies outside its domain, or
+// `evaluate` gave none there. `degreesOption` names how degrees are turned on.
+std::string WhyNoValue(const Function& f, double x, bool deg, std::string_view degreesOption);
 
 }  // namespace zorvane

@@ -95,21 +95,22 @@ struct PowerSite {
 struct PowerLook {
   PassStep step = PassStep::Nothing;  // Rewrote stands for "ready"
   PowerSite site;
-  std::string_view failure;  // why, when Failed
+  bool unopened = false;  // when Failed: a ")" closes the brackets around the whole text,
+                          // else the "^" has no base
 };
 
-constexpr std::string_view kNoBase = "\"^\" has no base";
+constexpr PowerLook kNoBase{PassStep::Failed, {}, false};
 
 // The base of a "^" that follows a number: the run of number characters before
 // it; a sign before that run is not part of the base. The power waits when the
 // base is itself the exponent of an earlier power or a function's argument.
 PowerLook LookAtPlainBase(std::string_view text, std::size_t caret) {
   const std::size_t baseBegin = NumberCharsBegin(text, caret);
-  if (baseBegin == 0) return {PassStep::Failed, {}, kNoBase};
+  if (baseBegin == 0) return kNoBase;
   const auto before = static_cast<std::ptrdiff_t>(baseBegin) - 1;
   const char stop = At(text, before);
   if (IsPowerOrCode(stop) || (IsSign(stop) && IsPowerOrCode(At(text, before - 1)))) return {};
-  return {PassStep::Rewrote, {baseBegin, baseBegin, caret, caret, 0}, {}};
+  return {PassStep::Rewrote, {baseBegin, baseBegin, caret, caret, 0}};
 }
 
 // The base of a "^" that follows ")": a bracketed number, brackets included in
@@ -118,8 +119,8 @@ PowerLook LookAtBracketedBase(std::string_view text, std::size_t caret) {
   const BracketedBase base = FindBracketedBase(text, caret);
   if (!base.ready) return {};
   // The enclosing bracket of the whole text is never part of a base.
-  if (base.open == 0) return {PassStep::Failed, {}, kUnopenedBracket};
-  return {PassStep::Rewrote, {base.open, base.begin, caret - 1, caret, 0}, {}};
+  if (base.open == 0) return {PassStep::Failed, {}, true};
+  return {PassStep::Rewrote, {base.open, base.begin, caret - 1, caret, 0}};
 }
 
 // The first "^" from the left whose base and exponent are both numbers.
@@ -131,8 +132,8 @@ PowerLook FindReadyPower(std::string_view text) {
     start = caret + 2;
     if (OperandPending(text, caret + 1)) continue;
     const char last = At(text, static_cast<std::ptrdiff_t>(caret) - 1);
-    if (last == ']') continue;                              // the base is a function's argument
-    if (caret < 2) return {PassStep::Failed, {}, kNoBase};  // "^" right after the opening bracket
+    if (last == ']') continue;      // the base is a function's argument
+    if (caret < 2) return kNoBase;  // "^" right after the opening bracket
     PowerLook look = last == ')' ? LookAtBracketedBase(text, caret) : LookAtPlainBase(text, caret);
     if (look.step == PassStep::Nothing) continue;
     look.site.exponentEnd = NumberOperandEnd(text, caret + 1);
@@ -196,15 +197,18 @@ PassStep ApplyFirstPower(WorkingState& state) {
   if (!state.MayContain('^')) return PassStep::Nothing;
   const std::string_view text = state.Text();
   const PowerLook look = FindReadyPower(text);
-  if (look.step == PassStep::Failed) return state.Fail([&] { return std::string(look.failure); });
+  if (look.step == PassStep::Failed) {
+    return look.unopened ? state.FailUnopenedBracket() : state.Fail("\"^\" has no base");
+  }
   if (look.step != PassStep::Rewrote) return look.step;
   const PowerSite& site = look.site;
   const double base = ReadNumber(text.substr(site.baseBegin, site.baseEnd - site.baseBegin));
   const double exponent =
       ReadNumber(text.substr(site.caret + 1, site.exponentEnd - (site.caret + 1)));
+  state.NoteComputation('^', base, exponent);
   const PowerOutcome outcome = PowerValue(base, exponent);
   if (outcome.refusal != PowerRefusal::None) {
-    return state.Fail([&] { return RefusalReason(outcome.refusal, base, exponent); });
+    return state.Fail(RefusalReason(outcome.refusal, base, exponent));
   }
   // A power's own value is not held to the range: a later step or the result
   // is.
@@ -213,7 +217,8 @@ PassStep ApplyFirstPower(WorkingState& state) {
                    .length = site.exponentEnd - site.replaceBegin,
                    .stage = "power",
                    .bracketed = true,
-                   .checkRange = false},
+                   .checkRange = false,
+                   .nonZero = base != 0},
                   [&] { return Written(base, exponent); });
 }
 

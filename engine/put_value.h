@@ -18,6 +18,7 @@ struct ValueSite {
   std::string_view stage;  // reported with the new text: "arithmetic", "power", "function"
   bool bracketed = false;  // put in as "+(" number text ")", else as "+" number text
   bool checkRange = true;  // the number text's exponent must lie within -100..100
+  bool nonZero = false;    // the value computed is not 0, whatever the double holds
   bool afterCode = false;  // "]+" becomes "]" first: a value that was a code's
                            // argument becomes a bracketed argument
 };
@@ -26,21 +27,24 @@ struct ValueSite {
 // and collapses the signs around it.
 PassStep PutNumberText(WorkingState& state, std::string numberText, const ValueSite& site);
 
-// Puts a computed value into the working text: it must be a finite number and,
-// when the site asks, lie within the range once printed as a number text.
+// Puts a computed value into the working text: it must be a finite number,
+// not 0 where its true value is not (a double too small to hold it has become
+// 0), and, when the site asks, lie within the range once printed as a number
+// text.
 // `written()` gives the computation as a reader would write it ("1/0",
 // "EXP(233)"), for the reason of a failure.
 template <class Written>
 PassStep PutValue(WorkingState& state, double value, const ValueSite& site, Written&& written) {
   if (!std::isfinite(value)) {
-    return state.Fail([&] {
-      return written() + (std::isnan(value) ? " has no real value" : " is too large to hold");
-    });
+    return state.Fail(written() +
+                      (std::isnan(value) ? " has no real value" : " is too large to hold"));
+  }
+  if (value == 0 && site.nonZero) {
+    return state.Fail(written() + " is too small to hold: closer to 0 than 1E-100");
   }
   std::string numberText = NumberText(value);
   if (site.checkRange && !ExponentInRange(numberText)) {
-    return state.Fail(
-        [&] { return written() + " gives " + Shown(value) + ", " + WhereOutOfRange(numberText); });
+    return state.Fail(written() + " gives " + Shown(value) + ", " + WhereOutOfRange(numberText));
   }
   return PutNumberText(state, std::move(numberText), site);
 }

@@ -74,6 +74,7 @@ PassStep ApplyArithmetic(WorkingState& state, std::size_t op) {
   const double left = ReadNumber(text.substr(leftBegin, op - leftBegin));
   const double right = ReadNumber(text.substr(op + 1, rightEnd - (op + 1)));
   const char operation = text[op];
+  state.NoteComputation(operation, left, right);
   // The operation as a reader would write it: "1/0".
   const auto written = [&] { return ShownExactly(left) + operation + ShownExactly(right); };
   double value = 0;
@@ -82,7 +83,7 @@ PassStep ApplyArithmetic(WorkingState& state, std::size_t op) {
       value = left * right;
       break;
     case '/':
-      if (right == 0) return state.Fail([&] { return "division by zero: " + written(); });
+      if (right == 0) return state.Fail("division by zero: " + written());
       value = left / right;
       break;
     case '+':
@@ -92,11 +93,12 @@ PassStep ApplyArithmetic(WorkingState& state, std::size_t op) {
       value = left - right;
       break;
   }
-  return PutValue(state, value, {leftBegin, rightEnd - leftBegin, "arithmetic"}, written);
-}
-
-std::string UnopenedBracket() {
-  return std::string(kUnopenedBracket);
+  // A product or quotient of numbers other than 0 is not 0.
+  const bool nonZero = (operation == '*' || operation == '/') && left != 0 && right != 0;
+  return PutValue(
+      state, value,
+      {.pos = leftBegin, .length = rightEnd - leftBegin, .stage = "arithmetic", .nonZero = nonZero},
+      written);
 }
 
 // What became of a group that holds one number.
@@ -110,11 +112,11 @@ struct OpenedGroup {
 // whole text are never removed: a group that would take them fails.
 OpenedGroup OpenNumberGroup(WorkingState& state, std::size_t open, std::size_t close) {
   const std::string& text = state.Text();
-  if (close + 1 == text.size()) return {state.Fail(UnopenedBracket), 0};
+  if (close + 1 == text.size()) return {state.FailUnopenedBracket(), 0};
   if (text[close + 1] == '^' && FindBracketedBase(text, close + 1).ready) {
     return {PassStep::Nothing, close + 2};
   }
-  if (open == 0) return {state.Fail(UnopenedBracket), 0};
+  if (open == 0) return {state.FailUnopenedBracket(), 0};
   state.Replace(close, 1, "", {});  // reported with the "(" below
   state.Replace(open, 1, "", "bracket");
   // Go on at the character that stood two places after the ")", which in the
@@ -166,11 +168,8 @@ PassStep ApplyBracketPass(WorkingState& state) {
 
 namespace {
 
-bool FailOverBudget(const WorkingState& state) {
-  state.Fail([] {
-    return "the expression is too long to work out (more than " +
-           std::to_string(WorkingState::kWorkBudget) + " characters of work)";
-  });
+bool TooLong(WorkingState& state) {
+  state.FailTooLong();
   return false;
 }
 
@@ -185,35 +184,33 @@ bool ReduceToNumber(WorkingState& state) {
     bool changed = state.CollapseSigns();
     const std::string& text = state.Text();
     if (text.size() < 2 || text.front() != '(' || text.back() != ')') {
-      state.Fail(UnopenedBracket);
+      state.FailUnopenedBracket();
       return false;
     }
     if (IsOneNumber(text)) return true;
 
     for (PassStep step; (step = ApplyFirstPower(state)) != PassStep::Nothing;) {
       if (step == PassStep::Failed) return false;
-      if (state.OverBudget()) return FailOverBudget(state);
+      if (state.OverBudget()) return TooLong(state);
       changed = true;
     }
     for (PassStep step; (step = ApplyFirstFunction(state)) != PassStep::Nothing;) {
       if (step == PassStep::Failed) return false;
-      if (state.OverBudget()) return FailOverBudget(state);
+      if (state.OverBudget()) return TooLong(state);
       changed = true;
     }
     const PassStep brackets = ApplyBracketPass(state);
     if (brackets == PassStep::Failed) return false;
     // A cycle that changed nothing would repeat itself for ever.
     if (brackets == PassStep::Nothing && !changed) {
-      state.Fail([&] {
-        return "cannot work out " + ReadableWorkingText(state.Text()) +
-               ": a bracketed base right after a function name or \"^\" needs brackets of its "
-               "own to be raised to a power, as in (SIN(3))^2";
-      });
+      state.Fail("cannot work out " + ReadableWorkingText(state.Text()) +
+                 ": a bracketed base right after a function name or \"^\" needs brackets of its "
+                 "own to be raised to a power, as in (SIN(3))^2");
       return false;
     }
   }
-  if (state.OverBudget()) return FailOverBudget(state);
-  state.Fail([] { return std::string("the expression needs more steps than its length allows"); });
+  if (state.OverBudget()) return TooLong(state);
+  state.Fail("the expression needs more steps than its length allows");
   return false;
 }
 

@@ -82,17 +82,12 @@ std::size_t CollapseSignsInRange(std::string& text, std::size_t begin, std::size
   return newEnd;
 }
 
-void CollapseSignPairs(std::string& text, std::vector<std::size_t>* positions) {
+void CollapseSignPairs(std::string& text, std::vector<std::size_t>& positions) {
   constexpr Rule kPairRules[] = {{"--", "+"}, {"+-", "-"}, {"-+", "-"}, {"++", "+"}};
   // Each round shortens the text, so the loop ends.
   while (HasSignPair(text)) {
-    for (const Rule& rule : kPairRules) {
-      if (positions != nullptr) {
-        text = ReplaceAllTracked(text, rule.from, rule.to, *positions);
-      } else {
-        ReplaceAllShrinking(text, rule.from, rule.to);
-      }
-    }
+    for (const Rule& rule : kPairRules)
+      text = ReplaceAllTracked(text, rule.from, rule.to, positions);
   }
 }
 

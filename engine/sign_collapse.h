@@ -23,7 +23,7 @@ inline bool IsCollapsiblePair(char first, char second) {
 
 // Normalisation of the typed text: "--" by "+", "+-" by "-", "-+" by "-",
 // "++" by "+", repeated while any of the four pairs remains. Keeps
-// `positions` (see ReplaceAllTracked) in step when given.
-void CollapseSignPairs(std::string& text, std::vector<std::size_t>* positions = nullptr);
+// `positions` (see ReplaceAllTracked) in step.
+void CollapseSignPairs(std::string& text, std::vector<std::size_t>& positions);
 
 }  // namespace zorvane

@@ -29,9 +29,10 @@ bool AfterOperand(std::string_view text, std::size_t at) {
 
 }  // namespace
 
-std::string SpellingHint(std::string_view text, std::size_t at) {
+std::string SpellingHint(std::string_view text, std::size_t at, std::string_view degreesOption) {
   if (at >= text.size()) return {};
   const std::string_view rest = text.substr(at);
+  if (rest.starts_with("DEG")) return "For degrees, use " + std::string(degreesOption) + ".";
   for (const Spelling& s : kCharacters) {
     if (rest.starts_with(s.theirs)) return std::string(s.hint);
   }

@@ -4,7 +4,6 @@
 
 #include "engine/characters.h"
 #include "engine/functions.h"
-#include "engine/reasons.h"
 #include "engine/text_ops.h"
 
 namespace zorvane {
@@ -172,17 +171,6 @@ std::size_t TokenLength(std::string_view text, std::size_t i) {
   return rest.starts_with(kPiName) ? kPiName.size() : 1;
 }
 
-// The token that begins at `i`, as a reader knows it: a code by its name, a
-// character of no token whole, all of its UTF-8 bytes.
-std::string TokenText(std::string_view text, std::size_t i) {
-  if (i >= text.size()) return {};
-  std::size_t length = TokenLength(text, i);
-  if (length == 1) length = CharacterLength(text, i);
-  std::string_view token = text.substr(i, length);
-  if (const Function* f = FunctionWithCode(token)) token = f->name;
-  return std::string(token);
-}
-
 // Index in the working text of the token that stands at `k` in the kind string.
 std::size_t TextIndexOfKind(std::string_view text, std::string_view kinds, std::size_t k) {
   std::size_t i = 0;
@@ -191,71 +179,53 @@ std::size_t TextIndexOfKind(std::string_view text, std::string_view kinds, std::
   return i;
 }
 
-// Says why the text is refused, when someone asks.
+using Rule = SyntaxFault::Rule;
+
+// Says which rule the text broke, with the tokens named by their places in
+// the kind string. It refers to the text itself, which may grow by a ")"
+// meanwhile.
 class FaultReport {
  public:
-  FaultReport(std::string_view text, std::string_view kinds, SyntaxFault* fault)
-      : text_(text), kinds_(kinds), fault_(fault) {}
+  FaultReport(const std::string& text, std::string_view kinds) : text_(text), kinds_(kinds) {}
 
-  // Whether anyone asks why; when not, no reason is built: a failed check
-  // returns `Wanted() && Refuse(...)`, false either way.
-  bool Wanted() const { return fault_ != nullptr; }
-  std::string Token(std::size_t k) const {
-    return Quote(TokenText(text_, TextIndexOfKind(text_, kinds_, k)));
-  }
-  // Refuses the token at `k` of the kind string, which cannot follow the one
-  // before it.
-  bool RefuseNeighbours(std::size_t k) const {
-    const std::size_t previous = TextIndexOfKind(text_, kinds_, k - 1);
-    fault_->follows = previous;
-    fault_->previous = TokenText(text_, previous);
-    fault_->token = TokenText(text_, TextIndexOfKind(text_, kinds_, k));
-    return Refuse(k, Quote(fault_->token) + " cannot follow " + Quote(fault_->previous));
-  }
-  // Refuses the text for `reason`; the token at `k` of the kind string is at
-  // fault. Returns false.
-  bool Refuse(std::size_t k, std::string reason) const {
-    return RefuseAt(TextIndexOfKind(text_, kinds_, k), std::move(reason));
-  }
-  // The same with the index into the working text.
-  bool RefuseAt(std::size_t i, std::string reason) const {
-    fault_->reason = std::move(reason);
-    fault_->at = i;
-    return false;
+  SyntaxFault At(Rule rule, std::size_t k) const { return {rule, Index(k)}; }
+  SyntaxFault Between(Rule rule, std::size_t k) const {
+    return {rule, Index(k), Index(k - 1), rule == Rule::CannotStandBetween ? Index(k + 1) : npos};
   }
 
  private:
-  std::string_view text_;
+  static constexpr std::size_t npos = std::string::npos;
+  std::size_t Index(std::size_t k) const { return TextIndexOfKind(text_, kinds_, k); }
+
+  const std::string& text_;
   std::string_view kinds_;
-  SyntaxFault* fault_;
 };
 
-bool HasSmallLetter(std::string_view text, std::size_t& at) {
-  for (std::size_t i = 0; i < text.size(); ++i) {
-    if (text[i] >= 'a' && text[i] <= 'z') {
-      at = i;
-      return true;
-    }
+// The first small letter of the text from `from` on; the check refuses every
+// one, so that none can pass as a kind letter.
+std::size_t FirstSmallLetter(std::string_view text, std::size_t from) {
+  for (std::size_t i = from; i < text.size(); ++i) {
+    if (text[i] >= 'a' && text[i] <= 'z') return i;
   }
-  return false;
+  return std::string_view::npos;
 }
 
-constexpr std::string_view kNotAToken = " is not a number, operator, bracket or function";
+// The first kind-string index from `from` on of a character of no token.
+std::size_t FirstUnknownKind(std::string_view kinds, std::size_t from) {
+  for (std::size_t k = from; k < kinds.size(); ++k) {
+    if (!IsTokenKind(kinds[k])) return k;
+  }
+  return std::string_view::npos;
+}
 
-// Only known tokens. Small letters are refused outright, so that none can pass
-// as a kind letter.
-bool OnlyKnownTokens(const FaultReport& report, std::string_view text, std::string_view kinds) {
-  std::size_t small = 0;
-  if (HasSmallLetter(text, small)) {
-    return report.Wanted() &&
-           report.RefuseAt(small, Quote(text.substr(small, 1)).append(kNotAToken));
-  }
-  for (std::size_t k = 0; k < kinds.size(); ++k) {
-    if (!IsTokenKind(kinds[k])) {
-      return report.Wanted() && report.Refuse(k, report.Token(k).append(kNotAToken));
-    }
-  }
-  return true;
+// Only known tokens. Small letters are refused first, wherever they stand.
+std::optional<SyntaxFault> OnlyKnownTokens(const FaultReport& report, std::string_view text,
+                                           std::string_view kinds) {
+  const std::size_t small = FirstSmallLetter(text, 0);
+  if (small != std::string_view::npos) return SyntaxFault{Rule::UnknownToken, small};
+  const std::size_t k = FirstUnknownKind(kinds, 0);
+  if (k != std::string_view::npos) return report.At(Rule::UnknownToken, k);
+  return std::nullopt;
 }
 
 // A text that is one bracket and nothing else: "(" or ")" alone.
@@ -266,56 +236,45 @@ bool IsLoneBracket(std::string_view kinds) {
 }
 
 // Every point has a digit on one side.
-bool PointsBesideDigits(const FaultReport& report, std::string_view kinds) {
+std::optional<SyntaxFault> PointsBesideDigits(const FaultReport& report, std::string_view kinds) {
   for (std::size_t k = 0; k < kinds.size(); ++k) {
     if (kinds[k] != kPoint) continue;
     const bool digitAfter = k + 1 < kinds.size() && kinds[k + 1] == kDigit;
     const bool digitBefore = k > 0 && kinds[k - 1] == kDigit;
-    if (!digitAfter && !digitBefore) {
-      return report.Wanted() && report.Refuse(k, "\".\" needs a digit beside it");
-    }
+    if (!digitAfter && !digitBefore) return report.At(Rule::LonePoint, k);
   }
-  return true;
+  return std::nullopt;
 }
 
 // No forbidden neighbours, in one pass over the kind string (known to hold
 // kind letters only).
-bool NoForbiddenNeighbours(const FaultReport& report, std::string_view kinds) {
+std::optional<SyntaxFault> NoForbiddenNeighbours(const FaultReport& report,
+                                                 std::string_view kinds) {
   for (std::size_t k = 0; k + 1 < kinds.size(); ++k) {
     const char first = kinds[k];
     const char second = kinds[k + 1];
     if (kForbiddenNeighbourTable[KindIndex(first)][KindIndex(second)]) {
-      if (!report.Wanted()) return false;
       // The first and the last character are the brackets around the whole text.
-      if (k == 0) {
-        return report.Refuse(k + 1, "the expression cannot begin with " + report.Token(k + 1));
-      }
-      if (k + 2 == kinds.size()) {
-        return report.Refuse(k, "the expression cannot end with " + report.Token(k));
-      }
-      return report.RefuseNeighbours(k + 1);
+      if (k == 0) return report.At(Rule::CannotBegin, k + 1);
+      if (k + 2 == kinds.size()) return report.At(Rule::CannotEnd, k);
+      return report.Between(Rule::CannotFollow, k + 1);
     }
     if (first == kFunctionName && k + 2 < kinds.size() && kinds[k + 2] == kFunctionName &&
         ForbiddenBetweenNames(second)) {
-      return report.Wanted() &&
-             report.Refuse(k + 1, report.Token(k + 1) + " cannot stand between " + report.Token(k) +
-                                      " and " + report.Token(k + 2));
+      return report.Between(Rule::CannotStandBetween, k + 1);
     }
   }
-  return true;
+  return std::nullopt;
 }
 
 // Only the total balance counts; one missing ")" is supplied.
-bool BalanceBrackets(std::string& text, SyntaxFault* fault) {
+bool BalanceBrackets(std::string& text) {
   long long total = 0;
   for (const char c : text) {
     if (c == '(') ++total;
     if (c == ')') --total;
   }
-  if (total < 0 || total > 1) {
-    if (fault) fault->unbalanced = true;
-    return false;
-  }
+  if (total < 0 || total > 1) return false;
   if (total == 1) text.push_back(')');
   return true;
 }
@@ -324,24 +283,23 @@ constexpr int kMaxIntegerDigits = 101;
 
 // In every number (a run of digits and points) at most one point and at most
 // 101 digits before it.
-bool NumbersWellFormed(const FaultReport& report, std::string_view kinds) {
+std::optional<SyntaxFault> NumbersWellFormed(const FaultReport& report, std::string_view kinds) {
   int points = 0;
   int integerDigits = 0;
   for (std::size_t k = 0; k < kinds.size(); ++k) {
     const char c = kinds[k];
     if (c == kPoint) {
-      if (++points == 2) return report.Wanted() && report.Refuse(k, "a number has a second \".\"");
+      if (++points == 2) return report.At(Rule::SecondPoint, k);
     } else if (c == kDigit) {
       if (points == 0 && ++integerDigits > kMaxIntegerDigits) {
-        return report.Wanted() &&
-               report.Refuse(k, "a number has more than 101 digits before its point");
+        return report.At(Rule::TooManyDigits, k);
       }
     } else {
       points = 0;
       integerDigits = 0;
     }
   }
-  return true;
+  return std::nullopt;
 }
 
 constexpr std::size_t kMaxLeadingFractionZeros = 99;
@@ -349,13 +307,12 @@ constexpr std::size_t kMaxLeadingFractionZeros = 99;
 // A number whose integer part is empty or all zeros may not have 100 or more
 // zeros after its point followed by a non-zero digit: it would lie below
 // 1E-100.
-bool NoFractionBelowRange(const FaultReport& report, std::string_view text) {
+std::optional<SyntaxFault> NoFractionBelowRange(const FaultReport& report, std::string_view text) {
   // One blank for every token of more than one character, so that an index
   // into `words` is one into the kind string too.
   const std::string words = ReplaceWordTokens(text, " ", " ");
   bool integerPartZero = true;  // no non-zero digit since the last separator
-  std::size_t i = 0;
-  while (i < words.size()) {
+  for (std::size_t i = 0; i < words.size(); ++i) {
     const char c = words[i];
     if (c == '.') {
       if (integerPartZero) {
@@ -364,9 +321,7 @@ bool NoFractionBelowRange(const FaultReport& report, std::string_view text) {
         while (j < words.size() && words[j] == '0')
           ++zeros, ++j;
         if (zeros > kMaxLeadingFractionZeros && j < words.size() && IsDigit(words[j])) {
-          return report.Wanted() &&
-                 report.Refuse(
-                     j, "a number other than 0 below 1E-100 (100 or more zeros after its point)");
+          return report.At(Rule::BelowRange, j);
         }
       }
       integerPartZero = false;
@@ -375,26 +330,42 @@ bool NoFractionBelowRange(const FaultReport& report, std::string_view text) {
     } else {
       integerPartZero = true;
     }
-    ++i;
   }
-  return true;
+  return std::nullopt;
 }
 
 }  // namespace
 
-bool CheckSyntax(std::string& text, SyntaxFault* fault) {
+std::optional<SyntaxFault> CheckSyntax(std::string& text) {
   const std::string kinds = KindString(text);
-  const FaultReport report(text, kinds, fault);
-  if (!OnlyKnownTokens(report, text, kinds)) return false;
-  if (IsLoneBracket(kinds)) {
-    return report.Wanted() && report.Refuse(1, kinds[1] == kOpen ? "a lone \"(\" encloses nothing"
-                                                                 : "a lone \")\" closes nothing");
-  }
-  if (!PointsBesideDigits(report, kinds)) return false;
-  if (!NoForbiddenNeighbours(report, kinds)) return false;
-  if (!BalanceBrackets(text, fault)) return false;
-  if (!NumbersWellFormed(report, kinds)) return false;
+  const FaultReport report(text, kinds);
+  if (auto fault = OnlyKnownTokens(report, text, kinds)) return fault;
+  if (IsLoneBracket(kinds)) return report.At(Rule::LoneBracket, 1);
+  if (auto fault = PointsBesideDigits(report, kinds)) return fault;
+  if (auto fault = NoForbiddenNeighbours(report, kinds)) return fault;
+  if (!BalanceBrackets(text)) return SyntaxFault{Rule::Unbalanced};
+  if (auto fault = NumbersWellFormed(report, kinds)) return fault;
   return NoFractionBelowRange(report, text);
+}
+
+std::size_t FirstUnknownCharacter(std::string_view text, std::size_t from) {
+  const std::string kinds = KindString(text);
+  std::size_t i = 0;
+  for (std::size_t k = 0; k < kinds.size() && i < text.size(); ++k) {
+    const bool small = text[i] >= 'a' && text[i] <= 'z';
+    if (i >= from && (small || !IsTokenKind(kinds[k]))) return i;
+    i += kinds[k] == kFunctionName || kinds[k] == kPi ? TokenLength(text, i) : 1;
+  }
+  return std::string_view::npos;
+}
+
+std::string TokenText(std::string_view text, std::size_t i) {
+  if (i >= text.size()) return {};
+  std::size_t length = TokenLength(text, i);
+  if (length == 1) length = CharacterLength(text, i);
+  std::string_view token = text.substr(i, length);
+  if (const Function* f = FunctionWithCode(token)) token = f->name;
+  return std::string(token);
 }
 
 void SubstituteFunctionCodes(std::string& text) {

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "engine/reasons.h"
 #include "engine/sign_collapse.h"
 #include "engine/text_ops.h"
 
@@ -24,8 +25,9 @@ constexpr std::size_t kCodeReach = 7;
 
 }  // namespace
 
-WorkingState::WorkingState(std::string text, bool deg, const TraceSink* trace, bool exhaustive)
-    : text_(std::move(text)), deg_(deg), trace_(trace), exhaustive_(exhaustive) {
+WorkingState::WorkingState(std::string text, const Options& options, const TraceSink* trace,
+                           bool exhaustive)
+    : text_(std::move(text)), options_(options), trace_(trace), exhaustive_(exhaustive) {
   for (const char c : text_)
     ++counts_[static_cast<unsigned char>(c)];
 }
@@ -91,6 +93,23 @@ bool WorkingState::CollapseSigns() {
   RecomputeDirty(begin, newEnd);
   if (changed) Report("signs");
   return changed;
+}
+
+PassStep WorkingState::Fail(std::string reason) {
+  fault_.reason = std::move(reason);
+  return PassStep::Failed;
+}
+
+PassStep WorkingState::FailUnopenedBracket() {
+  fault_.unopenedBracket = true;
+  NoteComputation(0, 0, 0);
+  return Fail(std::string(kUnopenedBracket));
+}
+
+PassStep WorkingState::FailTooLong() {
+  NoteComputation(0, 0, 0);
+  return Fail("the expression is too long to work out (more than " + std::to_string(kWorkBudget) +
+              " characters of work)");
 }
 
 bool WorkingState::DropPlusAfterCodes() {

@@ -7,9 +7,30 @@
 #include <string_view>
 #include <utility>
 
+#include "engine/options.h"
 #include "engine/trace.h"
 
 namespace zorvane {
+
+// Why a reduction stopped short of one number: the reason in plain words, in
+// terms of values ("division by zero: 1/0"), and what the evaluation needs to
+// say it in terms of the text as typed.
+struct ReductionFault {
+  std::string reason;
+  bool unopenedBracket = false;  // a ")" closes the brackets around the whole text
+  // The computation that failed, when one did: its operator ("+", "-", "*",
+  // "/", "^") and its operands (a power's base and exponent).
+  char operation = 0;
+  double left = 0;
+  double right = 0;
+};
+
+// What one step of a pass did.
+enum class PassStep {
+  Nothing,  // nothing was ready
+  Rewrote,  // the working text was rewritten
+  Failed,   // the evaluation ends with "error"
+};
 
 // What the reduction passes share during one evaluation: the working text and
 // the last computed number text. Every rewrite goes through Replace, which notes
@@ -21,14 +42,20 @@ class WorkingState {
   // With `exhaustive`, every collapse and clean-up looks at the whole text and
   // no search skips anything: slower, and the reference the fast way is
   // checked against.
-  WorkingState(std::string text, bool deg, const TraceSink* trace, bool exhaustive = false);
+  WorkingState(std::string text, const Options& options, const TraceSink* trace,
+               bool exhaustive = false);
 
   const std::string& Text() const { return text_; }
   const std::string& LastNumberText() const { return lastNumberText_; }
-  bool Deg() const { return deg_; }
+  bool Deg() const { return options_.deg; }
+  std::string_view DegreesOption() const { return options_.degreesOption; }
 
   // Records a computed value's number text as the last one.
-  void SetLastNumberText(std::string numberText) { lastNumberText_ = std::move(numberText); }
+  // The computation noted last succeeded.
+  void SetLastNumberText(std::string numberText) {
+    lastNumberText_ = std::move(numberText);
+    NoteComputation(0, 0, 0);
+  }
 
   // Replaces `length` characters at `pos` by `with`, and reports the new text
   // under `stage` unless it is empty.
@@ -43,10 +70,21 @@ class WorkingState {
 
   void Report(std::string_view stage) const { Trace(trace_, stage, text_); }
 
-  // Ends the evaluation: reports why under "error" (see trace.h) and returns
-  // PassStep::Failed.
-  template <class MakeReason>
-  auto Fail(MakeReason&& reason) const;
+  // The computation about to be made, so that a failure can name it.
+  void NoteComputation(char operation, double left, double right) {
+    fault_.operation = operation;
+    fault_.left = left;
+    fault_.right = right;
+  }
+
+  // Ends the evaluation for `reason` (the computation noted last, if any, is
+  // the one that failed) and returns PassStep::Failed.
+  PassStep Fail(std::string reason);
+  // The same for a ")" that would close the brackets around the whole text.
+  PassStep FailUnopenedBracket();
+  // The same when the work budget has run out.
+  PassStep FailTooLong();
+  const ReductionFault& Fault() const { return fault_; }
 
   // The work done so far, in characters of working text gone through: every
   // rewrite and every cycle adds the length of the text. Texts of the Input
@@ -76,7 +114,9 @@ class WorkingState {
 
   std::string text_;
   std::string lastNumberText_;
-  bool deg_ = false;
+  // The computation noted last, and once the reduction has failed, why.
+  ReductionFault fault_;
+  Options options_;
   const TraceSink* trace_ = nullptr;
   bool exhaustive_ = false;
   // Every pair of neighbours that a collapse rule (or, once the first "]+"
@@ -89,18 +129,5 @@ class WorkingState {
   std::size_t pendingCodesEnd_ = 0;
   std::uint64_t work_ = 0;
 };
-
-// What one step of a pass did.
-enum class PassStep {
-  Nothing,  // nothing was ready
-  Rewrote,  // the working text was rewritten
-  Failed,   // the evaluation ends with "error"
-};
-
-template <class MakeReason>
-auto WorkingState::Fail(MakeReason&& reason) const {
-  TraceFailure(trace_, reason);
-  return PassStep::Failed;
-}
 
 }  // namespace zorvane

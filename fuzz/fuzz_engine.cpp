@@ -66,15 +66,18 @@ constexpr std::size_t kLongestCompared = 1024;
 void CheckEvaluation(std::string_view input) {
   for (const int bits : {0, 1, 2, 3}) {
     const zorvane::Options options{(bits & 1) != 0, (bits & 2) != 0};
-    const std::string plain = zorvane::EvaluateText(input, options);
+    const std::string plain = zorvane::Evaluate(input, options).text;
     if (!plain.empty()) CheckResult(plain, options.fixE);
     if (input.size() > kLongestCompared) continue;
     Steps fast;
     Steps whole;
-    const zorvane::Outcome a = zorvane::Evaluate(input, input, options, &fast.sink);
-    const zorvane::Outcome b = zorvane::EvaluateExhaustively(input, input, options, &whole.sink);
+    const zorvane::Outcome a = zorvane::Evaluate(input, options, &fast.sink);
+    const zorvane::Outcome b = zorvane::EvaluateExhaustively(input, options, &whole.sink);
     Check(a.text == plain && b.text == plain && a.kind == b.kind,
           "each evaluation gives the same result", plain + " / " + a.text + " / " + b.text);
+    Check(a.failure.has_value() == (a.kind == zorvane::OutcomeKind::Error) &&
+              (!a.failure || (b.failure && a.failure->reason == b.failure->reason)),
+          "a failure, and only a failure, says why, the same both ways", input);
     Check(fast.texts == whole.texts, "the evaluation goes through the same working texts", input);
   }
 }

@@ -16,9 +16,6 @@ using namespace res;
 using afx::BN_CLICKED;
 using afx::EN_CHANGE;
 
-// The stage under which the engine reports why an evaluation failed.
-constexpr std::string_view kFailureStage = "error";
-
 int ToPosition(std::size_t position) {
   return static_cast<int>(std::min<std::size_t>(position, std::numeric_limits<int>::max()));
 }
@@ -120,13 +117,14 @@ void CMainDlg::OnExe() {
   in.deg = IsDlgButtonChecked(IDC_DEG) == afx::BST_CHECKED;
   in.formula = m_formula;
   in.formulaState = ReadFormulaState(m_formulaState);
+  in.formulaState.given = m_givenValues;
 
-  std::string reason;
-  const TraceSink listen = [&reason](std::string_view stage, std::string_view text) {
-    if (stage == kFailureStage) reason = text;
-  };
-  const ExeOutput out = RunExe(in, &listen);
-  if (out.formulaState) m_formulaState = FormulaStateText(*out.formulaState);
+  const ExeOutput out = RunExe(in);
+  const std::string reason = out.failure ? out.failure->reason : std::string();
+  if (out.formulaState) {
+    m_formulaState = FormulaStateText(*out.formulaState);
+    m_givenValues = out.formulaState->given;
+  }
   if (out.entry) {
     const bool logEmpty = m_outputEdit.IsEmpty();
     m_outputEdit.SetSel(0, 0);
@@ -146,7 +144,8 @@ void CMainDlg::OnExe() {
 // F_IN: the Input Box text becomes the stored formula.
 void CMainDlg::OnFIn() {
   m_formula = m_inputEdit.GetWindowText();
-  m_formulaState = FormulaStateText({std::nullopt, m_formula});
+  m_formulaState = FormulaStateText({std::nullopt, m_formula, {}});
+  m_givenValues.clear();
   m_inputEdit.SetFocus();
 }
 

@@ -2,8 +2,10 @@
 
 #include <span>
 #include <string>
+#include <vector>
 
 #include "afx.h"
+#include "engine/function_mode.h"
 #include "error_reasons.h"
 
 namespace zorvane::window {
@@ -53,6 +55,9 @@ class CMainDlg : public afx::CDialog {
   afx::CEdit m_inputEdit;
   std::string m_formula;
   std::string m_formulaState;
+  // The values given at the prompts of the evaluation under way, so that a
+  // failure can say in which one it stands.
+  std::vector<GivenValue> m_givenValues;
   afx::HICON m_hIcon;
   ErrorReasons m_errorReasons;  // of the entries in the Output Box
 };

@@ -15,20 +15,22 @@ struct Window {
   bool fMode = false;
   std::string formula;
   std::string formulaState = "a";
-  std::string reason;  // why the last EXE failed, or "" when it did not
-  ExeOutput out;       // what the last EXE wrote back
+  std::vector<GivenValue> given;  // kept beside the state text, as the window does
+  std::string reason;             // why the last EXE failed, or "" when it did not
+  ExeOutput out;                  // what the last EXE wrote back
 
   void Exe() {
-    std::vector<std::string> reasons;
-    const TraceSink sink = [&](std::string_view stage, std::string_view text) {
-      EXPECT_TRUE(reasons.empty()) << "nothing follows the reason";
-      if (stage == "error") reasons.emplace_back(text);
-    };
-    out = RunExe({input, fMode, false, false, formula, ReadFormulaState(formulaState)}, &sink);
-    reason = reasons.empty() ? "" : reasons[0];
+    FormulaState state = ReadFormulaState(formulaState);
+    state.given = given;
+    out = RunExe({input, fMode, false, false, formula, state});
+    EXPECT_EQ(out.failure.has_value(), out.entry && out.entry->ends_with("=error")) << input;
+    reason = out.failure ? out.failure->reason : "";
     if (out.entry) output = NewLog(*out.entry, output);
     if (out.input) input = *out.input;
-    if (out.formulaState) formulaState = FormulaStateText(*out.formulaState);
+    if (out.formulaState) {
+      formulaState = FormulaStateText(*out.formulaState);
+      given = out.formulaState->given;
+    }
   }
 };
 
@@ -80,12 +82,44 @@ TEST(FunctionMode, Walkthroughs) {
       {"X0+1", {"", "X1", "2"}, "X0+1=((2))+1\r\n=3"},
       // A value typed over the prompt.
       {"X0*X0", {" 1 + 2 "}, "X0*X0=( 1 + 2 )*( 1 + 2 )\r\n=9", "", "X0,X0*X0"},
-      {"X12", {"", "7"}, "X12=(7)2\r\n=error", R"~("2" cannot follow ")" (line 1, column 4))~"},
+      // A reason says where it stands: in the formula, or in a value.
+      {"X12",
+       {"", "7"},
+       "X12=(7)2\r\n=error",
+       R"~("2" cannot follow "X1" (in the formula, line 1, column 3))~"},
+      {"2X0",
+       {"", "7"},
+       "2X0=2(7)\r\n=error",
+       R"~("X0" cannot follow "2" (in the formula, line 1, column 2))~"},
       {"X0+X1",
        {"", "", "1"},
        "X0+X1=()+(1)\r\n=error",
-       R"~(empty brackets "()" (line 1, column 7))~"},
-      {"2*()", {"7"}, "2*()=2*()\r\n=error", R"~(empty brackets "()" (line 1, column 3))~"},
+       "no value was given for X0 (in the formula, line 1, column 1)"},
+      {"2*()",
+       {"7"},
+       "2*()=2*()\r\n=error",
+       R"~(empty brackets "()" (in the formula, line 1, column 3))~"},
+      {"X0*2+X1",
+       {"", "1", "$"},
+       "X0*2+X1=(1)*2+($)\r\n=error",
+       R"~("$" is not a number, operator, bracket or function (in the value of X1, line 1, column 1))~"},
+      {"X0*2+X1",
+       {"", "1", "2+"},
+       "X0*2+X1=(1)*2+(2+)\r\n=error",
+       R"~(the value of X1 cannot end with "+" (in the value of X1, line 1, column 2))~"},
+      {"X0+1",
+       {"", "*2"},
+       "X0+1=(*2)+1\r\n=error",
+       R"~(the value of X0 cannot begin with "*" (in the value of X0, line 1, column 1))~"},
+      // A value that brings in another variable: X1's value stands within X0's.
+      {"1+X0",
+       {"", "X1\r\n*", "3"},
+       "1+X0=1+((3)\r\n*)\r\n=error",
+       R"~(the value of X0 cannot end with "*" (in the value of X0, line 2, column 1))~"},
+      {"X0+1",
+       {"", "X1+", "SQR-1"},
+       "X0+1=((SQR-1)+)+1\r\n=error",
+       R"~(the value of X0 cannot end with "+" (in the value of X0, line 1, column 3))~"},
       // A formula that cannot be used leaves the state as it was.
       {"1,2", {"7"}, "7\r\n=error", comma, "X3,whatever", "X3,whatever"},
       // Without a formula nothing is evaluated and no log is written.

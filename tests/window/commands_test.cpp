@@ -187,16 +187,12 @@ TEST(Exe, WritesTheLogAndReadsTheOptions) {
   });
 }
 
-// Why the engine says `text` fails, heard as EXE hears it.
+// Why the engine says `text` fails, as EXE hears it.
 std::string EngineReason(const std::string& text) {
-  std::string reason;
-  const TraceSink listen = [&reason](std::string_view stage, std::string_view said) {
-    if (stage == "error") reason = said;
-  };
   ExeInput in;
   in.input = text;
-  RunExe(in, &listen);
-  return reason;
+  const ExeOutput out = RunExe(in);
+  return out.failure ? out.failure->reason : std::string();
 }
 
 // Each failed entry keeps the engine's reason while it stands: the tip on any

@@ -1,0 +1,148 @@
+#include "engine/typed_text.h"
+
+#include <algorithm>
+
+#include "engine/characters.h"
+
+namespace zorvane {
+
+TypedText::TypedText(std::string_view typed) : evaluated_(typed) {}
+
+TypedText::TypedText(std::string_view evaluated, std::string_view formula,
+                     std::span<const GivenValue> given)
+    : evaluated_(evaluated), formula_(formula), given_(given.begin(), given.end()) {
+  // The values are put in again as function mode put them in, noting where
+  // each character of the growing formula came from.
+  std::string text(formula);
+  std::vector<Origin> origins(text.size());
+  for (std::size_t i = 0; i < origins.size(); ++i)
+    origins[i] = {-1, i, -1};
+  for (std::size_t k = 0; k < given_.size(); ++k) {
+    const std::string_view variable = given_[k].variable;
+    const std::string_view value = given_[k].text;
+    if (variable.empty()) return;
+    std::string next;
+    std::vector<Origin> nextOrigins;
+    for (std::size_t i = 0; i < text.size();) {
+      if (std::string_view(text).substr(i, variable.size()) != variable) {
+        next.push_back(text[i]);
+        nextOrigins.push_back(origins[i++]);
+        continue;
+      }
+      const Origin where{origins[i].value, origins[i].index, static_cast<int>(k)};
+      next.push_back('(');
+      nextOrigins.push_back(where);
+      for (std::size_t j = 0; j < value.size(); ++j) {
+        next.push_back(value[j]);
+        nextOrigins.push_back({static_cast<int>(k), j, -1});
+      }
+      next.push_back(')');
+      nextOrigins.push_back(where);
+      i += variable.size();
+    }
+    text = std::move(next);
+    origins = std::move(nextOrigins);
+  }
+  if (text == evaluated_) origins_ = std::move(origins);
+}
+
+std::string TypedText::Strip() {
+  std::string text;
+  of.clear();
+  for (std::size_t i = 0; i < evaluated_.size(); ++i) {
+    if (evaluated_[i] == '\r' && i + 1 < evaluated_.size() && evaluated_[i + 1] == '\n') {
+      ++i;
+    } else if (evaluated_[i] != ' ') {
+      text.push_back(evaluated_[i]);
+      of.push_back(i + 1);
+    }
+  }
+  return text;
+}
+
+std::size_t TypedText::TypedIndex(std::size_t index) const {
+  const std::size_t typedIndex = index < of.size() ? of[index] : evaluated_.size() + 1;
+  return typedIndex == 0 ? 0 : std::min(typedIndex - 1, evaluated_.size());
+}
+
+TypedText::Origin TypedText::OriginOf(std::size_t evaluatedIndex) const {
+  if (origins_.empty()) return {-1, evaluatedIndex, -1};
+  if (evaluatedIndex < origins_.size()) return origins_[evaluatedIndex];
+  return {-1, formula_.size(), -1};  // after the last character: the end of the formula
+}
+
+std::string_view TypedText::TextOf(int value) const {
+  if (value >= 0) return given_[static_cast<std::size_t>(value)].text;
+  return origins_.empty() ? evaluated_ : formula_;
+}
+
+TypedPlace TypedText::PlaceOf(std::size_t evaluatedIndex) const {
+  const Origin origin = OriginOf(evaluatedIndex);
+  if (origin.value < 0) return {{}, origin.index};
+  return {given_[static_cast<std::size_t>(origin.value)].variable, origin.index};
+}
+
+std::string TypedText::Describe(std::size_t evaluatedIndex) const {
+  const Origin origin = OriginOf(evaluatedIndex);
+  const std::string place = PlaceIn(TextOf(origin.value), origin.index);
+  if (origins_.empty()) return place;
+  if (origin.value < 0) return "in the formula, " + place;
+  return "in the value of " + given_[static_cast<std::size_t>(origin.value)].variable + ", " +
+         place;
+}
+
+std::size_t TypedText::FromDisplay(std::size_t displayIndex, std::size_t& formulaIndex) const {
+  if (formula_.empty() && origins_.empty()) return displayIndex;
+  // The display text is the formula, "=" and the evaluated text.
+  if (displayIndex <= formula_.size()) {
+    formulaIndex = displayIndex;
+    return std::string_view::npos;
+  }
+  return displayIndex - formula_.size() - 1;
+}
+
+std::string TypedText::DescribeInDisplay(std::size_t displayIndex) const {
+  std::size_t formulaIndex = 0;
+  const std::size_t evaluatedIndex = FromDisplay(displayIndex, formulaIndex);
+  if (evaluatedIndex != std::string_view::npos) return Describe(evaluatedIndex);
+  return (origins_.empty() ? "" : "in the formula, ") + PlaceIn(formula_, formulaIndex);
+}
+
+std::string TypedText::BracketedVariable(std::size_t evaluatedIndex) const {
+  const Origin origin = OriginOf(evaluatedIndex);
+  if (origin.bracketOf < 0) return {};
+  return given_[static_cast<std::size_t>(origin.bracketOf)].variable;
+}
+
+bool TypedText::WithinValueOf(std::size_t evaluatedIndex, std::size_t bracketIndex) const {
+  const int value = OriginOf(bracketIndex).bracketOf;
+  return value >= 0 && OriginOf(evaluatedIndex).value == value;
+}
+
+std::string TypedText::TypedSigns(std::size_t index) const {
+  const std::size_t begin = TypedIndex(index);
+  const std::size_t end = std::max(begin + 1, std::min(TypedIndex(index + 1), evaluated_.size()));
+  std::string signs;
+  for (std::size_t i = begin; i < end && i < evaluated_.size(); ++i) {
+    if (evaluated_[i] == '+' || evaluated_[i] == '-') signs.push_back(evaluated_[i]);
+  }
+  return signs;
+}
+
+std::string PlaceIn(std::string_view text, std::size_t index) {
+  std::size_t line = 1;
+  std::size_t column = 1;
+  for (std::size_t i = 0; i < index && i < text.size();) {
+    if (text[i] == '\n' || (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n')) {
+      i += text[i] == '\n' ? 1 : 2;
+      ++line;
+      column = 1;
+      continue;
+    }
+    i += CharacterLength(text, i);
+    ++column;
+  }
+  return "line " + std::to_string(line) + ", column " + std::to_string(column);
+}
+
+}  // namespace zorvane
