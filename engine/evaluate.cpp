@@ -58,18 +58,18 @@ Outcome Run(std::string_view display, TypedText typed, const Options& options,
   if (const std::optional<SyntaxFault> fault = CheckSyntax(text)) {
     return Error(SyntaxFailure(*fault, text, typed, options.degreesOption));
   }
-  // What the reasons need is noted where it stood before the codes went in.
-  const std::size_t emptyAt = text.find("()");
-  const ReductionNotes notes = NoteForReduction(text, typed);
+  // A failed reduction is explained from the text as it stood before the
+  // codes went in.
+  const std::string checked = text;
   SubstituteFunctionCodes(text);
   Trace(trace, "syntax", text);
   if (text == "()") return {OutcomeKind::Empty, {}, {}};
   // An empty bracket pair has no value; nothing can be computed from it.
-  if (emptyAt != std::string::npos) return Error(SuppliedEmptyBracketsFailure(emptyAt, typed));
+  if (Contains(text, "()")) return Error(SuppliedEmptyBracketsFailure(checked.find("()"), typed));
 
   WorkingState state(std::move(text), options, trace, exhaustive);
   if (!IsOneNumber(state.Text()) && !ReduceToNumber(state)) {
-    Failure failure = ReductionFailure(state.Fault(), notes, typed);
+    Failure failure = ReductionFailure(state.Fault(), NoteForReduction(checked, typed), typed);
     failure.tooLong = state.OverBudget();
     return Error(std::move(failure));
   }

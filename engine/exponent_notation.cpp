@@ -33,14 +33,13 @@ std::size_t ExpandExponentNotation(std::string& text, std::vector<std::size_t>& 
     while (s > 0 && DigitOrPoint(out[s - 1]))
       --s;
     if (s == out.size()) return p;
-    const std::string mantissa = out.substr(s);
-    out.resize(s);
-    const std::vector<std::size_t> mantissaPositions(
-        outPositions.begin() + static_cast<std::ptrdiff_t>(s), outPositions.end());
-    outPositions.resize(s);
-    outPositions.push_back(mantissaPositions.front());  // the "(" put in
-    outPositions.insert(outPositions.end(), mantissaPositions.begin(), mantissaPositions.end());
-    outPositions.insert(outPositions.end(), 4, positions[p]);  // "*10^" stands for the "E"
+    // The mantissa stays where it is, behind the "(" put in before it, which
+    // stands where its first character was typed; "*10^" stands for the "E".
+    const std::size_t front = outPositions[s];
+    out.insert(s, 1, '(');
+    outPositions.insert(outPositions.begin() + static_cast<std::ptrdiff_t>(s), front);
+    out.append("*10^");
+    outPositions.insert(outPositions.end(), 4, positions[p]);
     // Exponent: one sign directly after the "E", then digits.
     std::size_t q = p;
     while (q + 1 < text.size()) {
@@ -51,9 +50,6 @@ std::size_t ExpandExponentNotation(std::string& text, std::vector<std::size_t>& 
         break;
       }
     }
-    out.push_back('(');
-    out.append(mantissa);
-    out.append("*10^");
     for (std::size_t e = p + 1; e <= q; ++e)
       put(text[e], e);
     put(')', q);

@@ -48,22 +48,27 @@ void ReplaceAllShrinking(std::string& text, std::string_view from, std::string_v
 std::string ReplaceAllTracked(std::string_view text, std::string_view from, std::string_view to,
                               std::vector<std::size_t>& positions) {
   if (from.empty()) return std::string(text);
+  std::size_t pos = text.find(from);
+  if (pos == std::string_view::npos) return std::string(text);
   std::string out;
+  out.reserve(text.size() + to.size());
   std::vector<std::size_t> outPositions;
-  std::size_t i = 0;
-  while (i < text.size()) {
-    if (text.substr(i, from.size()) == from) {
-      for (std::size_t j = 0; j < to.size(); ++j) {
-        out.push_back(to[j]);
-        outPositions.push_back(positions[i + std::min(j, from.size() - 1)]);
-      }
-      i += from.size();
-    } else {
-      out.push_back(text[i]);
-      outPositions.push_back(positions[i]);
-      ++i;
-    }
+  outPositions.reserve(positions.size() + to.size());
+  std::size_t done = 0;
+  const auto keep = [&](std::size_t end) {
+    out.append(text, done, end - done);
+    outPositions.insert(outPositions.end(), positions.begin() + static_cast<std::ptrdiff_t>(done),
+                        positions.begin() + static_cast<std::ptrdiff_t>(end));
+  };
+  while (pos != std::string_view::npos) {
+    keep(pos);
+    for (std::size_t j = 0; j < to.size(); ++j)
+      outPositions.push_back(positions[pos + std::min(j, from.size() - 1)]);
+    out.append(to);
+    done = pos + from.size();
+    pos = text.find(from, done);
   }
+  keep(text.size());
   positions = std::move(outPositions);
   return out;
 }

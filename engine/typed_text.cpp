@@ -47,8 +47,16 @@ TypedText::TypedText(std::string_view evaluated, std::string_view formula,
 }
 
 std::string TypedText::Strip() {
-  std::string text;
+  // Two places more for the brackets put around the text.
   of.clear();
+  of.reserve(evaluated_.size() + 2);
+  if (evaluated_.find_first_of("\r ") == std::string_view::npos) {
+    for (std::size_t i = 1; i <= evaluated_.size(); ++i)
+      of.push_back(i);
+    return std::string(evaluated_);
+  }
+  std::string text;
+  text.reserve(evaluated_.size());
   for (std::size_t i = 0; i < evaluated_.size(); ++i) {
     if (evaluated_[i] == '\r' && i + 1 < evaluated_.size() && evaluated_[i + 1] == '\n') {
       ++i;
