@@ -53,7 +53,8 @@ std::string AnswerText::Row(const Answer& answer,
   }
   std::vector<std::string_view> fields(texts.begin(), texts.end());
   fields.push_back(answer.result);
-  if (reasons_) fields.push_back(answer.reason);
+  const std::string reason = answer.Reason();
+  if (reasons_) fields.push_back(reason);
   return CsvRow(fields);
 }
 

@@ -4,7 +4,7 @@
 #include <string_view>
 #include <vector>
 
-#include "cli/function_mode_run.h"
+#include "cli/calculator.h"
 
 namespace zorvane::cli {
 

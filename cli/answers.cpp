@@ -4,16 +4,16 @@
 #include <cstdint>
 #include <cstdio>
 #include <iostream>
-#include <numeric>
 #include <string_view>
 #include <vector>
 
 #include "cli/answer_text.h"
+#include "cli/calculator.h"
 #include "cli/console.h"
-#include "cli/function_mode_run.h"
 #include "cli/line_editor.h"
 #include "cli/output.h"
 #include "cli/range.h"
+#include "cli/split.h"
 #include "cli/trace_text.h"
 #include "zorvane_facts.h"
 
@@ -22,17 +22,6 @@ namespace {
 
 constexpr std::uint64_t kMaxRows = 1'000'000;
 constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
-
-// The variables that a formula holds, in the order of their digits: the order
-// of its prompts when no value brings in another variable.
-std::vector<std::string> Variables(std::string_view formula) {
-  std::vector<std::string> variables;
-  for (char digit = '0'; digit <= '9'; ++digit) {
-    std::string name{'X', digit};
-    if (formula.find(name) != std::string_view::npos) variables.push_back(std::move(name));
-  }
-  return variables;
-}
 
 // The ranges of the command line, each for a variable of the formula and
 // together for all of them, in at most kMaxRows rows; false with `error`
@@ -87,7 +76,7 @@ bool Check(const CommandLine& line, const Calculator& calculator, std::vector<Ra
   } else if (!line.ranges.empty() && !line.expressions.empty()) {
     error = "the values come from --range; give none as arguments as well";
   } else if (!line.ranges.empty()) {
-    ReadRanges(line.ranges, Variables(calculator.Formula()), ranges, error);
+    ReadRanges(line.ranges, VariablesIn(calculator.Formula()), ranges, error);
   }
   return error.empty();
 }
@@ -119,11 +108,15 @@ class Answers {
   }
 
   // Says why an answer is "error", where the options ask for it on standard
-  // error: under --trace always, under --explain unless a column says it.
+  // error: under --trace always, under --explain unless a column says it. A
+  // text given up as too long is said even without them.
   void Explain(const Answer& answer) const {
-    if (answer.result != "error") return;
+    if (!answer.Failed()) return;
     if (line_.trace || (line_.explain && text_.Form() != AnswerForm::Csv)) {
-      WriteAll(stderr, ReasonLine(answer.reason));
+      WriteAll(stderr, ReasonLine(answer.Reason()));
+    } else if (answer.failure->tooLong && !line_.explain) {
+      WriteAll(stderr, "zorvane-cli: an expression of " + std::to_string(answer.length) +
+                           " characters was too long to work out; gave \"error\"\n");
     }
   }
 
@@ -133,7 +126,8 @@ class Answers {
     std::vector<std::string_view> values{input};
     Answer answer;
     if (calculator_.FunctionMode()) {
-      values = SplitValues(input);
+      // The values are the texts between the commas; none in an empty input.
+      values = input.empty() ? std::vector<std::string_view>() : SplitAt(input, ',');
       answer = calculator_.EvaluateFormula(values);
     } else {
       answer = calculator_.Evaluate(input);
@@ -159,15 +153,20 @@ class Answers {
     return true;
   }
 
+  // A session at a terminal: the terminal shows the line as typed, the answer
+  // stands under it. The greeting is for the terminal only, not for a file or
+  // pipe that takes the answers.
   bool Interactive() {
-    const std::string banner =
-        calculator_.FunctionMode()
-            ? "Zorvane " ZORVANE_VERSION " - function mode: Ctrl+C starts again, Ctrl+D ends.\n"
-            : "Zorvane " ZORVANE_VERSION " - type an expression, Ctrl+D to end.\n";
-    if (!Put(banner, true)) return false;
+    const std::string keys(EndOfInputKeys());
+    const std::string greeting =
+        "Zorvane " ZORVANE_VERSION " - " +
+        (calculator_.FunctionMode() ? "function mode: Ctrl+C starts again, " + keys + " ends.\n"
+                                    : "type an expression, " + keys + " to end.\n");
+    if (OutputIsTerminal() && !Put(greeting, true)) return false;
     LineEditor editor("zorvane-cli", HistoryFile());
-    const bool written = calculator_.FunctionMode() ? AskForValues(editor) : Expressions(editor);
-    return written && Put("\n", true);
+    if (!(calculator_.FunctionMode() ? AskForValues(editor) : Expressions(editor))) return false;
+    // The end of the input ends the line being shown, on the terminal.
+    return OutputIsTerminal() ? Put("\n", true) : WriteAll(stderr, "\n");
   }
 
   // The window's session: each line evaluated, empty ones passed over.
@@ -185,23 +184,24 @@ class Answers {
 
   // Function mode as in the window: "X0=", "X1=", ... one at a time, then the
   // answer. Ctrl+C drops the values given so far and starts again at the
-  // first prompt; Ctrl+D ends.
+  // first prompt; the end of the input ends the session.
   bool AskForValues(LineEditor& editor) {
-    std::string line;
     for (;;) {
-      FormulaEvaluation evaluation(calculator_);
       std::vector<std::string> typed;
-      while (!evaluation.Asking().empty()) {
-        if (!editor.ReadLine(line, evaluation.Asking() + "=")) return true;
-        if (editor.Dropped()) break;
-        if (!line.empty()) editor.Remember(line);
-        typed.push_back(line);
-        evaluation.Give(line);
-      }
-      if (!evaluation.Asking().empty()) continue;  // dropped
-      const Answer answer = evaluation.TakeAnswer();
-      Explain(answer);
-      if (!Put(text_.Text(answer, {typed.begin(), typed.end()}, true), true)) return false;
+      bool ended = false;
+      const std::optional<Answer> answer = calculator_.EvaluateFormula(
+          [&](const std::string& variable) -> std::optional<std::string> {
+            std::string line;
+            ended = !editor.ReadLine(line, variable + "=");
+            if (ended || editor.Dropped()) return std::nullopt;
+            if (!line.empty()) editor.Remember(line);
+            typed.push_back(line);
+            return line;
+          });
+      if (ended) return true;
+      if (!answer) continue;  // dropped
+      Explain(*answer);
+      if (!Put(text_.Text(*answer, {typed.begin(), typed.end()}, true), true)) return false;
       if (typed.empty()) return true;  // a formula that asks for nothing has one answer
     }
   }
@@ -214,21 +214,17 @@ class Answers {
     std::vector<std::string> texts;
     for (const Range& range : ranges)
       texts.push_back(range.ValueText(0));
-    // The prompts come in the order of the variables' digits.
-    std::vector<std::size_t> asked(count);
-    std::iota(asked.begin(), asked.end(), 0);
-    std::sort(asked.begin(), asked.end(), [&ranges](std::size_t a, std::size_t b) {
-      return ranges[a].Variable() < ranges[b].Variable();
-    });
-    std::vector<std::string_view> values(count);
+    const auto valueFor = [&](const std::string& variable) -> std::optional<std::string> {
+      for (std::size_t i = 0; i < count; ++i) {
+        if (ranges[i].Variable() == variable) return texts[i];
+      }
+      return std::nullopt;  // never: every variable has a range
+    };
     std::vector<std::string_view> shown(count);
     for (;;) {
-      for (std::size_t i = 0; i < count; ++i) {
-        values[i] = texts[asked[i]];
-        shown[i] = texts[i];
-      }
-      const Answer answer = calculator_.EvaluateFormula(values);
+      const Answer answer = calculator_.EvaluateFormula(valueFor).value_or(Answer{});
       Explain(answer);
+      std::copy(texts.begin(), texts.end(), shown.begin());
       if (!Put(text_.Text(answer, shown, false), false)) return false;
 
       std::size_t moving = count;
@@ -250,13 +246,9 @@ class Answers {
 
 }  // namespace
 
-bool WantsAnswers(const CommandLine& line) {
-  return line.formula || !line.ranges.empty() || line.log || line.csv;
-}
-
 AnswersRun RunAnswers(const CommandLine& line) {
   AnswersRun run;
-  Calculator calculator(line.options, line.formula, line.trace, line.explain);
+  Calculator calculator(line.options, line.formula, line.trace);
   std::vector<Range> ranges;
   if (!Check(line, calculator, ranges, run.usageError)) return run;
 
@@ -265,7 +257,7 @@ AnswersRun RunAnswers(const CommandLine& line) {
     for (const Range& range : ranges)
       columns.push_back(range.Variable());
   } else if (calculator.FunctionMode()) {
-    columns = Variables(calculator.Formula());
+    columns = VariablesIn(calculator.Formula());
   } else {
     columns = {"expression"};
   }

@@ -6,19 +6,16 @@
 
 namespace zorvane::cli {
 
-// True when the command line asks for more than result lines: function mode
-// (--formula, --range), log entries (--log) or a table (--csv).
-bool WantsAnswers(const CommandLine& line);
-
 struct AnswersRun {
   std::string usageError;     // refused before anything was evaluated
   bool outputFailed = false;  // standard output could not be written (errno says why)
   bool anyError = false;      // some answer was "error"
 };
 
-// Evaluates what the command line gives (the arguments, standard input line by
-// line or at a terminal, or the values of the ranges) and writes the answers
-// in the form asked for.
+// Evaluates what the command line gives — the arguments, standard input line
+// by line or at a terminal, or the values of the ranges — as expressions or,
+// with --formula, as values for the formula, and writes the answers in the
+// form asked for: results, log entries (--log) or a table (--csv).
 AnswersRun RunAnswers(const CommandLine& line);
 
 }  // namespace zorvane::cli

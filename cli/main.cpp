@@ -2,7 +2,7 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
-#include <iostream>
+#include <ios>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -10,22 +10,17 @@
 #include "cli/answers.h"
 #include "cli/command_line.h"
 #include "cli/console.h"
-#include "cli/line_editor.h"
 #include "cli/output.h"
-#include "cli/session.h"
 #include "zorvane_facts.h"
 
 namespace {
 
-using zorvane::cli::Session;
 using zorvane::cli::WriteAll;
 
 constexpr int kExitOk = 0;
 constexpr int kExitSomeError = 1;
 constexpr int kExitUsage = 2;
 constexpr int kExitOutput = 3;
-
-constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
 
 constexpr std::string_view kUsage =
     "Usage: zorvane-cli [OPTION ...] [EXPRESSION ...]\n"
@@ -75,49 +70,6 @@ int OutputFailed(bool anyError = false) {
   return kExitOutput;
 }
 
-bool ReadLine(std::istream& in, std::string& line) {
-  if (!std::getline(in, line)) return false;
-  if (line.ends_with('\r')) line.pop_back();
-  return true;
-}
-
-// One result line for each line of standard input; false when the output failed.
-bool RunBatch(Session& session) {
-  std::string line;
-  while (ReadLine(std::cin, line)) {
-    // A byte-order mark that an editor put at the start of the file.
-    if (!session.inputStarted && line.starts_with(kByteOrderMark)) {
-      line.erase(0, kByteOrderMark.size());
-    }
-    session.inputStarted = true;
-    if (!WriteAll(stdout, session.Evaluate(line) + "\n")) return false;
-  }
-  return true;
-}
-
-// A session at a terminal: the terminal shows the expression as typed, the
-// program answers with "=" and the result under it. The greeting is for the
-// terminal only, not for a file or pipe that takes the answers.
-bool RunInteractive(Session& session) {
-  const std::string greeting = "Zorvane " ZORVANE_VERSION " - type an expression, " +
-                               std::string(zorvane::cli::EndOfInputKeys()) + " to end.\n";
-  if (zorvane::cli::OutputIsTerminal() && !WriteAll(stdout, greeting)) return false;
-  zorvane::cli::LineEditor editor("zorvane-cli", zorvane::cli::HistoryFile());
-  std::string line;
-  while (editor.ReadLine(line)) {
-    const std::string result = session.Evaluate(line);
-    if (result.empty()) continue;
-    editor.Remember(line);
-    if (!WriteAll(stdout, "=" + result + "\n")) return false;
-  }
-  // Ctrl+D ends the line being shown, on the terminal.
-  return WriteAll(zorvane::cli::OutputIsTerminal() ? stdout : stderr, "\n");
-}
-
-bool ReadStandardInput(Session& session) {
-  return zorvane::cli::InputIsTerminal() ? RunInteractive(session) : RunBatch(session);
-}
-
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -132,23 +84,8 @@ int main(int argc, char** argv) {
     return WriteAll(stdout, "zorvane-cli " ZORVANE_VERSION "\n") ? kExitOk : OutputFailed();
   }
 
-  if (zorvane::cli::WantsAnswers(line)) {
-    const zorvane::cli::AnswersRun run = zorvane::cli::RunAnswers(line);
-    if (!run.usageError.empty()) return UsageError(run.usageError);
-    if (run.outputFailed) return OutputFailed(run.anyError);
-    return run.anyError ? kExitSomeError : kExitOk;
-  }
-
-  Session session{line.options, line.trace, line.explain};
-  if (line.expressions.empty() && !ReadStandardInput(session)) {
-    return OutputFailed(session.anyError);
-  }
-  for (const std::string& expression : line.expressions) {
-    const bool written =
-        expression == zorvane::cli::kStandardInput
-            ? ReadStandardInput(session)
-            : WriteAll(stdout, session.Evaluate(zorvane::cli::ArgumentText(expression)) + "\n");
-    if (!written) return OutputFailed(session.anyError);
-  }
-  return session.anyError ? kExitSomeError : kExitOk;
+  const zorvane::cli::AnswersRun run = zorvane::cli::RunAnswers(line);
+  if (!run.usageError.empty()) return UsageError(run.usageError);
+  if (run.outputFailed) return OutputFailed(run.anyError);
+  return run.anyError ? kExitSomeError : kExitOk;
 }

@@ -8,6 +8,10 @@ namespace {
 constexpr char kIdleMark = 'a';
 constexpr char kSeparator = ',';
 
+// The variables in the order in which function mode asks for them.
+constexpr std::string_view kVariables[] = {"X0", "X1", "X2", "X3", "X4",
+                                           "X5", "X6", "X7", "X8", "X9"};
+
 }  // namespace
 
 FormulaState ReadFormulaState(std::string_view text) {
@@ -26,11 +30,18 @@ std::string FormulaStateText(const FormulaState& state) {
 }
 
 std::optional<std::string> NextVariable(std::string_view formula) {
-  for (char digit = '0'; digit <= '9'; ++digit) {
-    std::string name{'X', digit};
-    if (Contains(formula, name)) return name;
+  for (const std::string_view variable : kVariables) {
+    if (Contains(formula, variable)) return std::string(variable);
   }
   return std::nullopt;
+}
+
+std::vector<std::string> VariablesIn(std::string_view formula) {
+  std::vector<std::string> variables;
+  for (const std::string_view variable : kVariables) {
+    if (Contains(formula, variable)) variables.emplace_back(variable);
+  }
+  return variables;
 }
 
 std::string SubstituteValue(std::string_view formula, std::string_view variable,

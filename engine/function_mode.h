@@ -38,6 +38,10 @@ std::string FormulaStateText(const FormulaState& state);
 // to X9 that it holds, whatever their order in it; none when it holds none.
 std::optional<std::string> NextVariable(std::string_view formula);
 
+// Every variable that `formula` holds, in the order of the prompts when no
+// value brings in another.
+std::vector<std::string> VariablesIn(std::string_view formula);
+
 // `formula` with `value` put in, bracketed, in place of every `variable`.
 std::string SubstituteValue(std::string_view formula, std::string_view variable,
                             std::string_view value);

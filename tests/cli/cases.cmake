@@ -49,3 +49,8 @@ error: LN needs a positive argument, got 0
 # check every reason; this checks that they reach the user.
 cli_case(explain ARGS --explain 1+2 LN0 3 1/0 OUT "3\nerror\n3\nerror\n" STATUS 1
   ERR "error: LN needs a positive argument, got 0\nerror: division by zero: 1/0\n")
+# A reason that suggests degrees names the option that gives them here.
+cli_case(explain.degrees ARGS --explain sin30 "30 deg" OUT "error\nerror\n" STATUS 1 ERR "\
+error: SIN takes angles up to 26 radians, got 30. For degrees, use --deg.
+error: \"D\" is not a number, operator, bracket or function (line 1, column 4). For degrees, use --deg.
+")

@@ -17,6 +17,12 @@ cli_case(formula.value_count ARGS --explain --formula X0*2+X1 3 3,4,5 - IN "\n" 
   STATUS 1 ERR "error: no value for X1\nerror: 3 values given, the formula asked for 2\nerror: no value for X0\n")
 cli_case(formula.no_variables ARGS --explain --formula 1+2 - 7 IN "\n" OUT "3\nerror\n" STATUS 1
   ERR "error: 1 value given, the formula asked for 0\n")
+# A reason says in which value, or where in the formula, the fault stands.
+cli_case(formula.reason_in_a_value ARGS --explain --formula X0*2+X1 "1,$" "1," OUT "error\nerror\n"
+  STATUS 1 ERR "\
+error: \"$\" is not a number, operator, bracket or function (in the value of X1, line 1, column 1)
+error: no value was given for X1 (in the formula, line 1, column 6)
+")
 # A formula that holds a comma fails whatever the values: the engine's reason.
 cli_case(formula.comma ARGS --explain --formula X0,1 1 OUT "error\n" STATUS 1
   ERR "error: the stored formula holds a \",\", which function mode cannot read\n")

@@ -89,11 +89,26 @@ answers=$(cat "$work/answers")
 # stands first), "=" and the result under the values, Ctrl+C dropping the
 # values given so far, Ctrl+D ending the session.
 PROMPT=X0= start "$work/formula" C.UTF-8 --formula "'x1-x0*2'"
+greeting=$(pane capture-pane -p | head -n 1)
+[[ $greeting == "Zorvane "*" - function mode: Ctrl+C starts again, Ctrl+D ends." ]] ||
+  { printf 'greeting: %s\n' "$greeting"; exit 1; }
 send 'X1=' 3 Enter
 send $'X0=3\nX1=10\n=4\nX0=' 10 Enter
 send $'X0=1\nX1=2^C\nX0=' 1 Enter 2 C-c
 send $'X0=\nX1=\n=error\nX0=' Enter Enter
 send $'X0=^D\nexit 1' C-d
+
+# Function mode with standard output to a file: the prompts stay on the
+# terminal, the greeting goes nowhere, the file holds the answers alone.
+ANSWERS=$work/formula-answers PROMPT=X0= start "$work/formula" C.UTF-8 --formula X0
+[[ $(pane capture-pane -p) != Zorvane* ]] || { echo "the greeting is on the terminal"; exit 1; }
+pane send-keys 2 Enter C-d
+for _ in {1..100}; do
+  [[ $(pane capture-pane -p) == *"exit 0"* ]] && break
+  sleep 0.1
+done
+answers=$(cat "$work/formula-answers")
+[[ $answers == "=2" ]] || { printf 'answers in the file:\n%s\n' "$answers"; exit 1; }
 
 # Without a formula, --log answers with the entry under the line typed; an
 # empty line is passed over.
