@@ -10,7 +10,7 @@
 #include <cstring>
 #include <system_error>
 
-#include "engine/characters.h"
+#include "engine/text/characters.h"
 
 namespace zorvane::cli {
 namespace {

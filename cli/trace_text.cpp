@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <vector>
 
-#include "engine/functions.h"
+#include "engine/math/functions.h"
 
 namespace zorvane::cli {
 namespace {

@@ -2,18 +2,18 @@
 
 #include <vector>
 
-#include "engine/exponent_notation.h"
-#include "engine/failure_reasons.h"
-#include "engine/functions.h"
-#include "engine/number_text.h"
-#include "engine/reasons.h"
-#include "engine/reduction.h"
-#include "engine/result_format.h"
-#include "engine/sign_collapse.h"
-#include "engine/syntax.h"
-#include "engine/text_ops.h"
-#include "engine/typed_text.h"
-#include "engine/working_state.h"
+#include "engine/math/functions.h"
+#include "engine/passes/exponent_notation.h"
+#include "engine/passes/reduction.h"
+#include "engine/passes/result_format.h"
+#include "engine/passes/sign_collapse.h"
+#include "engine/passes/syntax.h"
+#include "engine/passes/working_state.h"
+#include "engine/reasons/failure_reasons.h"
+#include "engine/reasons/reasons.h"
+#include "engine/reasons/typed_text.h"
+#include "engine/text/number_text.h"
+#include "engine/text/text_ops.h"
 
 namespace zorvane {
 namespace {

@@ -1,6 +1,6 @@
 #include "engine/function_mode.h"
 
-#include "engine/text_ops.h"
+#include "engine/text/text_ops.h"
 
 namespace zorvane {
 namespace {

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "engine/text_ops.h"
+#include "engine/text/text_ops.h"
 #include "resources/dialogs/resource_ids.h"
 
 namespace zorvane::window {

@@ -5,7 +5,7 @@
 
 #include "about_dlg.h"
 #include "engine/exe.h"
-#include "engine/text_ops.h"
+#include "engine/text/text_ops.h"
 #include "keypad.h"
 #include "resources/dialogs/resource_ids.h"
 

@@ -8,10 +8,10 @@
 #include <random>
 #include <vector>
 
-#include "engine/number_text.h"
-#include "engine/power_pass.h"
-#include "engine/sign_collapse.h"
-#include "engine/text_ops.h"
+#include "engine/passes/power_pass.h"
+#include "engine/passes/sign_collapse.h"
+#include "engine/text/number_text.h"
+#include "engine/text/text_ops.h"
 
 namespace zorvane {
 namespace {

@@ -7,7 +7,7 @@
 
 #include <cmath>
 
-#include "engine/trigonometry.h"
+#include "engine/math/trigonometry.h"
 
 namespace zorvane {
 namespace {

@@ -1,14 +1,14 @@
-#include "engine/reduction.h"
+#include "engine/passes/reduction.h"
 
 #include <cmath>
 #include <cstring>
 
-#include "engine/function_pass.h"
-#include "engine/number_text.h"
-#include "engine/power_pass.h"
-#include "engine/put_value.h"
-#include "engine/reasons.h"
-#include "engine/scan.h"
+#include "engine/passes/function_pass.h"
+#include "engine/passes/power_pass.h"
+#include "engine/passes/put_value.h"
+#include "engine/reasons/reasons.h"
+#include "engine/text/number_text.h"
+#include "engine/text/scan.h"
 
 namespace zorvane {
 namespace {

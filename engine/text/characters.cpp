@@ -1,4 +1,4 @@
-#include "engine/characters.h"
+#include "engine/text/characters.h"
 
 namespace zorvane {
 namespace {

@@ -1,11 +1,11 @@
-#include "engine/exponent_reasons.h"
+#include "engine/reasons/exponent_reasons.h"
 
 #include <cmath>
 
-#include "engine/math_functions.h"
-#include "engine/number_text.h"
-#include "engine/reasons.h"
-#include "engine/scan.h"
+#include "engine/math/math_functions.h"
+#include "engine/reasons/reasons.h"
+#include "engine/text/number_text.h"
+#include "engine/text/scan.h"
 
 namespace zorvane {
 namespace {

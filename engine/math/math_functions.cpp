@@ -1,4 +1,4 @@
-#include "engine/math_functions.h"
+#include "engine/math/math_functions.h"
 
 #include <cmath>
 

@@ -1,10 +1,10 @@
-#include "engine/working_state.h"
+#include "engine/passes/working_state.h"
 
 #include <algorithm>
 
-#include "engine/reasons.h"
-#include "engine/sign_collapse.h"
-#include "engine/text_ops.h"
+#include "engine/passes/sign_collapse.h"
+#include "engine/reasons/reasons.h"
+#include "engine/text/text_ops.h"
 
 namespace zorvane {
 namespace {

@@ -1,4 +1,4 @@
-#include "engine/number_text.h"
+#include "engine/text/number_text.h"
 
 #include <array>
 #include <charconv>
@@ -6,7 +6,7 @@
 #include <limits>
 #include <system_error>
 
-#include "engine/text_ops.h"
+#include "engine/text/text_ops.h"
 
 namespace zorvane {
 namespace {

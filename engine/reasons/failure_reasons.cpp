@@ -1,10 +1,10 @@
-#include "engine/failure_reasons.h"
+#include "engine/reasons/failure_reasons.h"
 
 #include <algorithm>
 
-#include "engine/reasons.h"
-#include "engine/scan.h"
-#include "engine/spelling_hints.h"
+#include "engine/reasons/reasons.h"
+#include "engine/reasons/spelling_hints.h"
+#include "engine/text/scan.h"
 
 namespace zorvane {
 namespace {

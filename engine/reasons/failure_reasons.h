@@ -5,11 +5,11 @@
 #include <string_view>
 #include <vector>
 
-#include "engine/exponent_reasons.h"
 #include "engine/failure.h"
-#include "engine/syntax.h"
-#include "engine/typed_text.h"
-#include "engine/working_state.h"
+#include "engine/passes/syntax.h"
+#include "engine/passes/working_state.h"
+#include "engine/reasons/exponent_reasons.h"
+#include "engine/reasons/typed_text.h"
 
 namespace zorvane {
 

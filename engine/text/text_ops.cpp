@@ -1,4 +1,4 @@
-#include "engine/text_ops.h"
+#include "engine/text/text_ops.h"
 
 #include <algorithm>
 

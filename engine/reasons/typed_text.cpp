@@ -1,8 +1,8 @@
-#include "engine/typed_text.h"
+#include "engine/reasons/typed_text.h"
 
 #include <algorithm>
 
-#include "engine/characters.h"
+#include "engine/text/characters.h"
 
 namespace zorvane {
 

@@ -1,4 +1,4 @@
-#include "engine/put_value.h"
+#include "engine/passes/put_value.h"
 
 #include <utility>
 

@@ -1,10 +1,10 @@
-#include "engine/result_format.h"
+#include "engine/passes/result_format.h"
 
 #include <algorithm>
 #include <cstdlib>
 
-#include "engine/number_text.h"
-#include "engine/text_ops.h"
+#include "engine/text/number_text.h"
+#include "engine/text/text_ops.h"
 
 namespace zorvane {
 namespace {

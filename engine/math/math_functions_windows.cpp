@@ -13,8 +13,8 @@
 // - exponential, natural logarithm, square root: mingw-w64's (libmingwex).
 #include <cmath>
 
-#include "engine/math_functions.h"
-#include "engine/trigonometry.h"
+#include "engine/math/math_functions.h"
+#include "engine/math/trigonometry.h"
 
 namespace zorvane::math {
 namespace {

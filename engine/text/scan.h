@@ -4,8 +4,8 @@
 #include <cstddef>
 #include <string_view>
 
-#include "engine/number_text.h"
-#include "engine/text_ops.h"
+#include "engine/text/number_text.h"
+#include "engine/text/text_ops.h"
 
 namespace zorvane {
 

@@ -1,8 +1,8 @@
-#include "engine/spelling_hints.h"
+#include "engine/reasons/spelling_hints.h"
 
 #include <array>
 
-#include "engine/scan.h"
+#include "engine/text/scan.h"
 
 namespace zorvane {
 namespace {

@@ -1,15 +1,15 @@
-#include "engine/reasons.h"
+#include "engine/reasons/reasons.h"
 
 #include <algorithm>
 #include <array>
 #include <charconv>
 #include <cmath>
 
-#include "engine/characters.h"
-#include "engine/functions.h"
-#include "engine/number_text.h"
-#include "engine/result_format.h"
-#include "engine/scan.h"
+#include "engine/math/functions.h"
+#include "engine/passes/result_format.h"
+#include "engine/text/characters.h"
+#include "engine/text/number_text.h"
+#include "engine/text/scan.h"
 
 namespace zorvane {
 

@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "engine/scan.h"
+#include "engine/text/scan.h"
 
 namespace zorvane {
 

@@ -1,10 +1,10 @@
-#include "engine/syntax.h"
+#include "engine/passes/syntax.h"
 
 #include <array>
 
-#include "engine/characters.h"
-#include "engine/functions.h"
-#include "engine/text_ops.h"
+#include "engine/math/functions.h"
+#include "engine/text/characters.h"
+#include "engine/text/text_ops.h"
 
 namespace zorvane {
 namespace {

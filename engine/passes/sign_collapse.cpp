@@ -1,10 +1,10 @@
-#include "engine/sign_collapse.h"
+#include "engine/passes/sign_collapse.h"
 
 #include <array>
 #include <string_view>
 
-#include "engine/scan.h"
-#include "engine/text_ops.h"
+#include "engine/text/scan.h"
+#include "engine/text/text_ops.h"
 
 namespace zorvane {
 namespace {

@@ -6,8 +6,8 @@
 #include <vector>
 
 #include "engine/failure.h"
-#include "engine/typed_text.h"
-#include "engine/working_state.h"
+#include "engine/passes/working_state.h"
+#include "engine/reasons/typed_text.h"
 
 namespace zorvane {
 

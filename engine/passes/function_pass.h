@@ -1,6 +1,6 @@
 #pragma once
 
-#include "engine/working_state.h"
+#include "engine/passes/working_state.h"
 
 namespace zorvane {
 

@@ -1,13 +1,13 @@
-#include "engine/power_pass.h"
+#include "engine/passes/power_pass.h"
 
 #include <cmath>
 #include <string>
 
-#include "engine/math_functions.h"
-#include "engine/number_text.h"
-#include "engine/put_value.h"
-#include "engine/reasons.h"
-#include "engine/scan.h"
+#include "engine/math/math_functions.h"
+#include "engine/passes/put_value.h"
+#include "engine/reasons/reasons.h"
+#include "engine/text/number_text.h"
+#include "engine/text/scan.h"
 
 namespace zorvane {
 namespace {

@@ -1,9 +1,9 @@
-#include "engine/exponent_notation.h"
+#include "engine/passes/exponent_notation.h"
 
 #include <cstddef>
 #include <vector>
 
-#include "engine/scan.h"
+#include "engine/text/scan.h"
 
 namespace zorvane {
 

@@ -1,4 +1,4 @@
-#include "engine/trigonometry.h"
+#include "engine/math/trigonometry.h"
 
 #include <cmath>
 #include <limits>

@@ -1,12 +1,12 @@
-#include "engine/function_pass.h"
+#include "engine/passes/function_pass.h"
 
 #include <algorithm>
 
-#include "engine/functions.h"
-#include "engine/number_text.h"
-#include "engine/put_value.h"
-#include "engine/reasons.h"
-#include "engine/scan.h"
+#include "engine/math/functions.h"
+#include "engine/passes/put_value.h"
+#include "engine/reasons/reasons.h"
+#include "engine/text/number_text.h"
+#include "engine/text/scan.h"
 
 namespace zorvane {
 PassStep ApplyFirstFunction(WorkingState& state) {

@@ -1,12 +1,12 @@
-#include "engine/functions.h"
+#include "engine/math/functions.h"
 
 #include <array>
 #include <cmath>
 
-#include "engine/math_functions.h"
-#include "engine/number_text.h"
-#include "engine/reasons.h"
-#include "engine/text_ops.h"
+#include "engine/math/math_functions.h"
+#include "engine/reasons/reasons.h"
+#include "engine/text/number_text.h"
+#include "engine/text/text_ops.h"
 
 namespace zorvane {
 namespace {

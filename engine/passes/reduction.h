@@ -2,7 +2,7 @@
 
 #include <string_view>
 
-#include "engine/working_state.h"
+#include "engine/passes/working_state.h"
 
 namespace zorvane {
 

@@ -5,9 +5,9 @@
 #include <string>
 #include <string_view>
 
-#include "engine/number_text.h"
-#include "engine/reasons.h"
-#include "engine/working_state.h"
+#include "engine/passes/working_state.h"
+#include "engine/reasons/reasons.h"
+#include "engine/text/number_text.h"
 
 namespace zorvane {
 

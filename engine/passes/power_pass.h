@@ -3,7 +3,7 @@
 #include <cstddef>
 #include <string_view>
 
-#include "engine/working_state.h"
+#include "engine/passes/working_state.h"
 
 namespace zorvane {
 
