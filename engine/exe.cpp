@@ -23,10 +23,6 @@ std::string LogHead(std::string_view entry, bool logEmpty) {
   return head;
 }
 
-std::string NewLog(std::string_view entry, std::string_view oldLog) {
-  return LogHead(entry, oldLog.empty()).append(oldLog);
-}
-
 ExeOutput RunExe(const ExeInput& in, const TraceSink* trace) {
   ExeOutput out;
   const Options options{in.deg, in.fixE};

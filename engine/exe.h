@@ -46,9 +46,6 @@ struct ExeOutput {
 // below it, so a window only ever inserts at the start of the Output Box.
 std::string LogHead(std::string_view entry, bool logEmpty);
 
-// The whole log after `entry` was put on top of `oldLog`.
-std::string NewLog(std::string_view entry, std::string_view oldLog);
-
 // One press of EXE, function mode included, as a pure function.
 ExeOutput RunExe(const ExeInput& in, const TraceSink* trace = nullptr);
 

@@ -31,28 +31,10 @@ bool ProductInRange(double product) {
 // decided from the product's magnitude, which changes monotonically.
 constexpr long long kLiteralSteps = 1 << 12;
 
-}  // namespace
-
-BracketedBase FindBracketedBase(std::string_view text, std::size_t caret) {
-  // The walk starts inside the brackets, right before the ")" that ends the base.
-  const std::size_t numberBegin = NumberCharsBegin(text, caret - 1);
-  const auto before = static_cast<std::ptrdiff_t>(numberBegin) - 1;
-  const char stop = At(text, before);
-  if (IsSign(stop) && At(text, before - 1) == '(') {
-    // A signed bracketed number: its sign belongs to the base.
-    if (IsPowerOrCode(At(text, before - 2))) return {};
-    return {true, numberBegin - 2, numberBegin - 1};
-  }
-  if (stop == '(') {
-    const char outside = At(text, before - 1);
-    if (IsPowerOrCode(outside) || (IsSign(outside) && IsPowerOrCode(At(text, before - 2)))) {
-      return {};
-    }
-    return {true, numberBegin - 1, numberBegin};
-  }
-  return {};  // ")", an operator, or anything else: not a plain bracketed number
-}
-
+// The range check made before a power is computed: the running product
+// 1*base*base*... over the powers base^1 .. base^(n-1), n the smallest whole
+// number not below the exponent, must keep a decimal exponent within
+// -100..100 when printed with ten significant digits. Decided in bounded time.
 bool PowerRangeCheckPasses(double base, double exponent) {
   if (!(exponent > 1)) return true;
   // The product is multiplied once per step while the step count, starting at
@@ -75,6 +57,28 @@ bool PowerRangeCheckPasses(double base, double exponent) {
                               remaining * std::log10(std::fabs(static_cast<long double>(base)));
   if (std::fabs(base) > 1) return lastLog < std::log10(9.9999999995e100L);
   return lastLog >= std::log10(9.9999999995e-101L);
+}
+
+}  // namespace
+
+BracketedBase FindBracketedBase(std::string_view text, std::size_t caret) {
+  // The walk starts inside the brackets, right before the ")" that ends the base.
+  const std::size_t numberBegin = NumberCharsBegin(text, caret - 1);
+  const auto before = static_cast<std::ptrdiff_t>(numberBegin) - 1;
+  const char stop = At(text, before);
+  if (IsSign(stop) && At(text, before - 1) == '(') {
+    // A signed bracketed number: its sign belongs to the base.
+    if (IsPowerOrCode(At(text, before - 2))) return {};
+    return {true, numberBegin - 2, numberBegin - 1};
+  }
+  if (stop == '(') {
+    const char outside = At(text, before - 1);
+    if (IsPowerOrCode(outside) || (IsSign(outside) && IsPowerOrCode(At(text, before - 2)))) {
+      return {};
+    }
+    return {true, numberBegin - 1, numberBegin};
+  }
+  return {};  // ")", an operator, or anything else: not a plain bracketed number
 }
 
 namespace {

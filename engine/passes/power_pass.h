@@ -17,12 +17,6 @@ struct BracketedBase {
 };
 BracketedBase FindBracketedBase(std::string_view text, std::size_t caret);
 
-// The range check made before a power is computed: the running product
-// 1*base*base*... over the powers base^1 .. base^(n-1), n the smallest whole
-// number not below the exponent, must keep a decimal exponent within
-// -100..100 when printed with ten significant digits. Decided in bounded time.
-bool PowerRangeCheckPasses(double base, double exponent);
-
 // Evaluates the first ready "^" from the left.
 PassStep ApplyFirstPower(WorkingState& state);
 

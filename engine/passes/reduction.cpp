@@ -124,12 +124,8 @@ OpenedGroup OpenNumberGroup(WorkingState& state, std::size_t open, std::size_t c
   return {PassStep::Rewrote, close};
 }
 
-}  // namespace
-
-bool IsOneNumber(std::string_view text) {
-  return text.size() >= 2 && IsPlainNumber(text.substr(1, text.size() - 2));
-}
-
+// One pass over the bracket groups from the left: opens bracketed numbers and
+// performs at most one arithmetic operation.
 PassStep ApplyBracketPass(WorkingState& state) {
   const std::string& text = state.Text();
   bool changed = false;
@@ -166,14 +162,16 @@ PassStep ApplyBracketPass(WorkingState& state) {
   return changed ? PassStep::Rewrote : PassStep::Nothing;
 }
 
-namespace {
-
 bool TooLong(WorkingState& state) {
   state.FailTooLong();
   return false;
 }
 
 }  // namespace
+
+bool IsOneNumber(std::string_view text) {
+  return text.size() >= 2 && IsPlainNumber(text.substr(1, text.size() - 2));
+}
 
 bool ReduceToNumber(WorkingState& state) {
   // Every cycle that changes the text uses up at least one operator, bracket or

@@ -11,10 +11,6 @@ namespace zorvane {
 // at), and a sign as the first character.
 bool IsOneNumber(std::string_view text);
 
-// One pass over the bracket groups from the left: opens bracketed numbers and
-// performs at most one arithmetic operation.
-PassStep ApplyBracketPass(WorkingState& state);
-
 // Rewrites the working text, one operation at a time, until it is one number.
 // Returns false when the evaluation ends with "error".
 bool ReduceToNumber(WorkingState& state);

@@ -25,7 +25,7 @@ struct Window {
     out = RunExe({input, fMode, false, false, formula, state});
     EXPECT_EQ(out.failure.has_value(), out.entry && out.entry->ends_with("=error")) << input;
     reason = out.failure ? out.failure->reason : "";
-    if (out.entry) output = NewLog(*out.entry, output);
+    if (out.entry) output = LogHead(*out.entry, output.empty()) + output;
     if (out.input) input = *out.input;
     if (out.formulaState) {
       formulaState = FormulaStateText(*out.formulaState);
