@@ -148,7 +148,7 @@ Failure EmptyBracketsFailure(std::string_view display, const TypedText& typed) {
   std::size_t formulaIndex = 0;
   const std::size_t evaluated = typed.FromDisplay(at, formulaIndex);
   if (evaluated == std::string_view::npos) {
-    return {"empty brackets \"()\" (" + typed.DescribeInDisplay(at) + ")",
+    return {"empty brackets \"()\" (" + typed.DescribeInFormula(formulaIndex) + ")",
             TypedPlace{{}, formulaIndex}};
   }
   // The brackets around a value that was left empty.
@@ -185,41 +185,39 @@ Failure ExponentMarkFailure(std::string_view text, std::size_t failedAt, const T
 
 Failure SyntaxFailure(const SyntaxFault& fault, std::string_view text, const TypedText& typed,
                       std::string_view degreesOption) {
-  if (fault.rule == Rule::Unbalanced) return UnbalancedFailure(text, typed);
   if (std::optional<Failure> failure = ExponentNumberFailure(fault, text, typed)) return *failure;
-  const std::string hint = SpellingHint(text, fault.at, degreesOption);
+  const auto placed = [&](std::string reason) {
+    return PlacedAt(std::move(reason), typed, fault.at,
+                    SpellingHint(text, fault.at, degreesOption));
+  };
+  const auto token = [&](std::size_t i) { return Token(text, i, typed); };
   switch (fault.rule) {
     case Rule::UnknownToken:
       return UnknownToken(text, fault.at, typed, degreesOption);
     case Rule::LoneBracket:
-      return PlacedAt(
-          text[fault.at] == '(' ? "a lone \"(\" encloses nothing" : "a lone \")\" closes nothing",
-          typed, fault.at, hint);
+      return placed(text[fault.at] == '(' ? "a lone \"(\" encloses nothing"
+                                          : "a lone \")\" closes nothing");
     case Rule::LonePoint:
-      return PlacedAt("\".\" needs a digit beside it", typed, fault.at, hint);
+      return placed("\".\" needs a digit beside it");
     case Rule::CannotBegin:
-      return PlacedAt("the expression cannot begin with " + Token(text, fault.at, typed), typed,
-                      fault.at, hint);
+      return placed("the expression cannot begin with " + token(fault.at));
     case Rule::CannotEnd:
-      return PlacedAt("the expression cannot end with " + Token(text, fault.at, typed), typed,
-                      fault.at, hint);
+      return placed("the expression cannot end with " + token(fault.at));
     case Rule::CannotFollow:
       return NeighboursFailure(fault, text, typed, degreesOption);
     case Rule::CannotStandBetween:
-      return PlacedAt(Token(text, fault.at, typed) + " cannot stand between " +
-                          Token(text, fault.follows, typed) + " and " +
-                          Token(text, fault.next, typed),
-                      typed, fault.at, hint);
-    case Rule::SecondPoint:
-      return PlacedAt("a number has a second \".\"", typed, fault.at, hint);
-    case Rule::TooManyDigits:
-      return PlacedAt("a number has more than 101 digits before its point", typed, fault.at, hint);
-    case Rule::BelowRange:
+      return placed(token(fault.at) + " cannot stand between " + token(fault.follows) + " and " +
+                    token(fault.next));
     case Rule::Unbalanced:
-      break;
+      return UnbalancedFailure(text, typed);
+    case Rule::SecondPoint:
+      return placed("a number has a second \".\"");
+    case Rule::TooManyDigits:
+      return placed("a number has more than 101 digits before its point");
+    case Rule::BelowRange:
+      return placed("a number other than 0 below 1E-100 (100 or more zeros after its point)");
   }
-  return PlacedAt("a number other than 0 below 1E-100 (100 or more zeros after its point)", typed,
-                  fault.at, hint);
+  return placed("the expression cannot be read");
 }
 
 ReductionNotes NoteForReduction(std::string_view text, const TypedText& typed) {

@@ -109,11 +109,8 @@ std::size_t TypedText::FromDisplay(std::size_t displayIndex, std::size_t& formul
   return displayIndex - formula_.size() - 1;
 }
 
-std::string TypedText::DescribeInDisplay(std::size_t displayIndex) const {
-  std::size_t formulaIndex = 0;
-  const std::size_t evaluatedIndex = FromDisplay(displayIndex, formulaIndex);
-  if (evaluatedIndex != std::string_view::npos) return Describe(evaluatedIndex);
-  return (origins_.empty() ? "" : "in the formula, ") + PlaceIn(formula_, formulaIndex);
+std::string TypedText::DescribeInFormula(std::size_t formulaIndex) const {
+  return "in the formula, " + PlaceIn(formula_, formulaIndex);
 }
 
 std::string TypedText::BracketedVariable(std::size_t evaluatedIndex) const {

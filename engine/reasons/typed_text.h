@@ -54,9 +54,10 @@ class TypedText {
 
   // The evaluated index of the character at `displayIndex` of the display
   // text (in function mode the formula, "=" and the evaluated text), or npos
-  // for one of the formula itself; `formulaIndex` then says where.
+  // for one of the formula itself; `formulaIndex` then says where, and
+  // DescribeInFormula says it in words.
   std::size_t FromDisplay(std::size_t displayIndex, std::size_t& formulaIndex) const;
-  std::string DescribeInDisplay(std::size_t displayIndex) const;
+  std::string DescribeInFormula(std::size_t formulaIndex) const;
 
   // For a bracket that function mode put around a value: that value's
   // variable ("X1"); empty for any other character.
