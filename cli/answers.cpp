@@ -95,7 +95,7 @@ class Answers {
     for (const std::string& expression : line_.expressions) {
       const bool written = expression == kStandardInput
                                ? StandardInput()
-                               : AnswerInput(ArgumentText(expression), false);
+                               : AnswerInput(ArgumentText(expression));
       if (!written) return false;
     }
     return true;
@@ -122,7 +122,7 @@ class Answers {
 
   // One input (an argument or a line): the values for the formula, or the
   // text to evaluate.
-  bool AnswerInput(std::string_view input, bool atTerminal) {
+  bool AnswerInput(std::string_view input) {
     std::vector<std::string_view> values{input};
     Answer answer;
     if (calculator_.FunctionMode()) {
@@ -133,7 +133,7 @@ class Answers {
       answer = calculator_.Evaluate(input);
     }
     Explain(answer);
-    return Put(text_.Text(answer, values, atTerminal), true);
+    return Put(text_.Text(answer, values, false), true);
   }
 
   bool StandardInput() { return InputIsTerminal() ? Interactive() : Batch(); }
@@ -148,7 +148,7 @@ class Answers {
         line.erase(0, kByteOrderMark.size());
       }
       inputStarted_ = true;
-      if (!AnswerInput(line, false)) return false;
+      if (!AnswerInput(line)) return false;
     }
     return true;
   }
