@@ -1,0 +1,69 @@
+// The text module: UTF-8 and UTF-16 at the edges of what is well formed. The
+// window's conversions (tests/window/text_helpers_test.cpp) and the reasons'
+// escapes (cases/reasons.tsv) cover the ordinary characters and breaks.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <tuple>
+
+#include "engine/text/utf8.h"
+
+namespace zorvane {
+namespace {
+
+constexpr char32_t kNone = kReplacementCharacter;
+
+// Each text's first character: its code point and bytes. A well-formed one is
+// written back as the same bytes.
+TEST(Utf8, TheLimitsOfEachSequenceLength) {
+  const std::tuple<std::string, char32_t, std::size_t> rows[] = {
+      {"\x7F", 0x7F, 1},
+      {"\xC2\x80", 0x80, 2},
+      {"\xDF\xBF", 0x7FF, 2},
+      {"\xC1\xBF", kNone, 1},  // overlong
+      {"\xE0\x9F\xBF", kNone, 1},
+      {"\xE0\xA0\x80", 0x800, 3},
+      {"\xED\x9F\xBF", 0xD7FF, 3},  // the last before the surrogates
+      {"\xEE\x80\x80", 0xE000, 3},
+      {"\xEF\xBF\xBD", kNone, 3},  // U+FFFD itself, well formed
+      {"\xEF\xBF\xBF", 0xFFFF, 3},
+      {"\xF0\x8F\xBF\xBF", kNone, 1},
+      {"\xF0\x90\x80\x80", 0x10000, 4},
+      {"\xF4\x8F\xBF\xBF", 0x10FFFF, 4},
+      {"\xF4\x90\x80\x80", kNone, 1},  // beyond U+10FFFF
+      {"\xF5\x80\x80\x80", kNone, 1},
+      {"\x80", kNone, 1},
+      {"\xF0\x9F\x98", kNone, 1},  // cut off by the end of the text
+  };
+  for (const auto& [bytes, code, length] : rows) {
+    SCOPED_TRACE(testing::PrintToString(bytes));
+    EXPECT_EQ(DecodeUtf8(bytes, 0), (TextCharacter{code, length}));
+    EXPECT_EQ(CharacterLength(bytes, 0), length);
+    if (length == bytes.size() && (length > 1 || code < 0x80)) {
+      std::string written;
+      AppendUtf8(written, code);
+      EXPECT_EQ(written, bytes);
+    }
+  }
+}
+
+TEST(Utf16, OnlyAPairIsOneCharacter) {
+  const std::tuple<std::u16string, char32_t, std::size_t> rows[] = {
+      {u"\U0001F600", 0x1F600, 2},
+      {u"\U0010FFFF", 0x10FFFF, 2},
+      {std::u16string{u'\xD83D'}, kNone, 1},             // the first half, at the end
+      {std::u16string{u'\xD83D', u'\xD83D'}, kNone, 1},  // followed by another first half
+      {u"\uFFFF", 0xFFFF, 1},
+  };
+  for (const auto& [units, code, length] : rows) {
+    EXPECT_EQ(DecodeUtf16(units, 0), (TextCharacter{code, length})) << int(units[0]);
+    std::u16string written;
+    AppendUtf16(written, code);
+    if (code != kNone) {
+      EXPECT_EQ(written, units);
+    }
+  }
+}
+
+}  // namespace
+}  // namespace zorvane
