@@ -1,11 +1,13 @@
-// The text module: UTF-8 and UTF-16 at the edges of what is well formed. The
-// window's conversions (tests/window/text_helpers_test.cpp) and the reasons'
-// escapes (cases/reasons.tsv) cover the ordinary characters and breaks.
+// The text module: UTF-8 and UTF-16 at the edges of what is well formed (the
+// window's conversions in tests/window/text_helpers_test.cpp and the reasons'
+// escapes in cases/reasons.tsv cover the ordinary characters and breaks), and
+// the one rule of capitals.
 #include <gtest/gtest.h>
 
 #include <string>
 #include <tuple>
 
+#include "engine/text/capitals.h"
 #include "engine/text/utf8.h"
 
 namespace zorvane {
@@ -62,6 +64,32 @@ TEST(Utf16, OnlyAPairIsOneCharacter) {
     if (code != kNone) {
       EXPECT_EQ(written, units);
     }
+  }
+}
+
+std::u16string Utf16(std::string_view text) {
+  std::u16string units;
+  for (std::size_t i = 0; i < text.size(); i += CharacterLength(text, i))
+    AppendUtf16(units, DecodeUtf8(text, i).code);
+  return units;
+}
+
+// Only a to z become capitals, in UTF-8 and in UTF-16 alike; the letters of
+// other alphabets, which the evaluation rejects with its reason, stay as typed.
+TEST(Capitals, OnlyAToZ) {
+  const std::pair<std::string, std::string> rows[] = {
+      {"abcdefghijklmnopqrstuvwxyz", "ABCDEFGHIJKLMNOPQRSTUVWXYZ"},
+      {"`{@[AZ09+-*/^().=", "`{@[AZ09+-*/^().="},
+      {"s\u0131n1", "S\u0131N1"},                    // the dotless i: no SIN1
+      {"\u017Fin1", "\u017FIN1"},                    // the long s
+      {"\u00DF", "\u00DF"},                          // sharp s: no SS
+      {"2*\u03C0", "2*\u03C0"},                      // pi: no capital pi
+      {"\uFF41\uFF21", "\uFF41\uFF21"},              // full-width a and A
+      {"\u00E9\u00C9\u0101", "\u00E9\u00C9\u0101"},  // letters with marks
+  };
+  for (const auto& [typed, shown] : rows) {
+    EXPECT_EQ(ToCapitals(typed), shown);
+    EXPECT_EQ(ToCapitals(Utf16(typed)), Utf16(shown)) << typed;
   }
 }
 
