@@ -10,6 +10,7 @@
 #include <QTextBlock>
 #include <QToolTip>
 
+#include "engine/text/capitals.h"
 #include "text_positions.h"
 #include "window/edit_limit.h"
 #include "window/number_at.h"
@@ -40,6 +41,14 @@ bool IsTypedText(const QString& text) {
     if (c.category() == QChar::Other_Control) return false;
   }
   return true;
+}
+
+// Typed text as a box with the upper-case style takes it: a to z become
+// capitals, everything else stays as typed.
+QString Capitals(QString text) {
+  for (QChar& c : text)
+    c = QChar(static_cast<char16_t>(Capital(c.unicode())));
+  return text;
 }
 
 }  // namespace
@@ -164,7 +173,7 @@ void EditBox::inputMethodEvent(QInputMethodEvent* event) {
   if (!fits) Beep();
   QInputMethodEvent changed(event->preeditString(), event->attributes());
   if (fits) {
-    changed.setCommitString(upperCase_ ? commit.toUpper() : commit, event->replacementStart(),
+    changed.setCommitString(upperCase_ ? Capitals(commit) : commit, event->replacementStart(),
                             event->replacementLength());
   }
   QPlainTextEdit::inputMethodEvent(&changed);
@@ -182,7 +191,7 @@ int EditBox::SelectedLength() const {
 // would pass the limit is refused whole.
 void EditBox::InsertTyped(QString text) {
   if (text.isEmpty()) return;
-  if (upperCase_) text = text.toUpper();
+  if (upperCase_) text = Capitals(std::move(text));
   if (!FitsEditLimit(toPlainText(), SelectedLength(), text)) {
     Beep();
     return;

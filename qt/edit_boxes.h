@@ -26,8 +26,9 @@ void Beep();
 bool FitsEditLimit(QStringView plain, int replaced, QStringView insert);
 
 // An edit box made from a template's edit control. With the upper-case style,
-// typed and pasted letters become capitals; text written by a command is not
-// touched. Enter is left to the dialog (which presses its default button) unless
+// the letters a to z that are typed, pasted, dropped or committed by an input
+// method become capitals (engine/text/capitals.h); text written by a command is
+// not touched. Enter is left to the dialog (which presses its default button) unless
 // the box takes line breaks; Ctrl+Enter always inserts one. Alt and a key that
 // types (the dialog's shortcuts never get here) types nothing and beeps.
 class EditBox : public QPlainTextEdit {

@@ -9,6 +9,7 @@
 #include <QClipboard>
 #include <QDialog>
 #include <QFile>
+#include <QInputMethodEvent>
 #include <QPlainTextEdit>
 #include <QSignalSpy>
 #include <QTest>
@@ -108,6 +109,33 @@ TEST(Widgets, EnterEvaluatesAndTheNewEntryIsAnnounced) {
   });
   SetAccessibilityEventSink(nullptr);
   EXPECT_EQ(announced, (QStringList{"1.5*SQR9\n=4.5", "2\n=2"}));
+}
+
+// Typed keys, a paste and an input method's commit reach the Input Box through
+// the one rule of capitals: only a to z change (not the dotless i, the long s,
+// sharp s, pi or the full-width letters, as the toolkit's upper case would).
+TEST(Widgets, OnlyAToZBecomeCapitals) {
+  const QString typed = QStringLiteral("s\u0131n1+\u017Fin1+\u00DF+\u03C0+\uFF41\uFF21+az");
+  const QString shown = QStringLiteral("S\u0131N1+\u017FIN1+\u00DF+\u03C0+\uFF41\uFF21+AZ");
+  RunMainWindow([&](Window& w) {
+    for (const char* how : {"keys", "Ctrl+V", "input method"}) {
+      QtEditControl(*w.Input()).SetWindowText("");
+      if (how == std::string_view("keys")) {
+        for (QChar c : typed) {
+          QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString(c));
+          QApplication::sendEvent(w.Focus(), &press);
+        }
+      } else if (how == std::string_view("Ctrl+V")) {
+        QApplication::clipboard()->setText(typed);
+        w.Key(Qt::Key_V, Qt::ControlModifier);
+      } else {
+        QInputMethodEvent commit;
+        commit.setCommitString(typed);
+        QApplication::sendEvent(w.Focus(), &commit);
+      }
+      EXPECT_EQ(w.InputText().toStdString(), shown.toStdString()) << how;
+    }
+  });
 }
 
 // A double-click just behind document position `position` of `box`.
