@@ -1,12 +1,14 @@
 // Edit controls: their text and selection in the control's own UTF-16, and the
-// behaviour the window adds to the native edit box: the edit limit (refused
-// whole, never cut) and the whole number picked by a double-click.
+// behaviour the window adds to the native edit box: the capitals of typing and
+// pasting, the edit limit (refused whole, never cut) and the whole number
+// picked by a double-click.
 #include <windows.h>
 // after <windows.h>, which it needs
 #include <commctrl.h>
 
 #include <optional>
 
+#include "engine/text/capitals.h"
 #include "win32/native.h"
 #include "win32/native_internal.h"
 #include "window/edit_limit.h"
@@ -84,12 +86,22 @@ void SelectNumberAt(HWND edit, LPARAM point) {
   SendMessageW(edit, EM_SETSEL, lineStart + number->start, lineStart + number->end);
 }
 
+// A paste as the edit box makes one (an edit that Ctrl+Z takes back), with the
+// clipboard's letters a to z as capitals.
+void PasteCapitals(HWND edit) {
+  const std::u16string text = ToCapitals(ClipboardText(edit));
+  if (!text.empty()) ReplaceEditSelection(edit, text, true);
+}
+
+// `upperCase` (the subclass's data): the box makes capitals of a to z, and only
+// of those, whatever the user's language.
 LRESULT CALLBACK EditProc(HWND edit, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
-                          DWORD_PTR) {
+                          DWORD_PTR upperCase) {
   const bool readOnly = (GetWindowLongW(edit, GWL_STYLE) & ES_READONLY) != 0;
   switch (message) {
     case WM_CHAR:
       if (!readOnly) {
+        if (upperCase) wParam = Capital(static_cast<char32_t>(wParam));
         if (const std::optional<std::u16string> typed = TypedText(static_cast<wchar_t>(wParam))) {
           if (!FitsAfterInsert(edit, *typed)) {
             Beep();
@@ -98,9 +110,16 @@ LRESULT CALLBACK EditProc(HWND edit, UINT message, WPARAM wParam, LPARAM lParam,
         }
       }
       break;
+    case WM_UNICHAR:
+      if (!readOnly && upperCase) wParam = Capital(static_cast<char32_t>(wParam));
+      break;
     case WM_PASTE:
       if (!readOnly && !FitsAfterInsert(edit, ClipboardText(edit))) {
         Beep();
+        return 0;
+      }
+      if (!readOnly && upperCase) {
+        PasteCapitals(edit);
         return 0;
       }
       break;
@@ -129,9 +148,9 @@ LRESULT CALLBACK EditProc(HWND edit, UINT message, WPARAM wParam, LPARAM lParam,
 
 // The edit limit is the window's own, counted in its positions; the native one
 // is lifted so that it never cuts an edit short.
-void PrepareEdit(HWND edit) {
+void PrepareEdit(HWND edit, bool upperCase) {
   SendMessageW(edit, EM_SETLIMITTEXT, 0x7FFFFFFE, 0);
-  SetWindowSubclass(edit, EditProc, kEditSubclassId, 0);
+  SetWindowSubclass(edit, EditProc, kEditSubclassId, upperCase ? 1 : 0);
 }
 
 std::u16string EditText(WindowHandle edit) {

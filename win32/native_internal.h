@@ -32,8 +32,9 @@ HICON LoadProgramIcon(int resourceId, bool big);
 // double-click), and the controls' spoken names.
 void PrepareControls(HWND dialog, const res::DialogTemplate& dialogTemplate);
 
-// An edit box's part of PrepareControls.
-void PrepareEdit(HWND edit);
+// An edit box's part of PrepareControls; with `upperCase`, the letters a to z
+// typed or pasted become capitals.
+void PrepareEdit(HWND edit, bool upperCase);
 
 // The name and description a screen reader speaks for a control, over what it
 // would take from the control itself.

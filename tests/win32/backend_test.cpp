@@ -83,6 +83,18 @@ void Type(HWND edit, std::wstring_view text) {
     SendMessageW(edit, WM_CHAR, c, 0);
 }
 
+void SetClipboard(void* dialog, std::wstring_view text) {
+  OpenClipboard(static_cast<HWND>(dialog));
+  EmptyClipboard();
+  const std::wstring terminated(text);
+  const std::size_t bytes = (terminated.size() + 1) * sizeof(wchar_t);
+  HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, bytes);
+  std::memcpy(GlobalLock(memory), terminated.c_str(), bytes);
+  GlobalUnlock(memory);
+  SetClipboardData(CF_UNICODETEXT, memory);
+  CloseClipboard();
+}
+
 void Click(void* dialog, int id) {
   SendMessageW(Item(dialog, id), BM_CLICK, 0, 0);
   Pump(static_cast<HWND>(dialog));
@@ -158,6 +170,30 @@ TEST(Win32Backend, TypingEnterAndTheLog) {
   });
 }
 
+// Typed and pasted, only a to z become capitals, whatever the user's language
+// (not the dotless i, the long s, sharp s, pi or the full-width letters, as
+// ES_UPPERCASE would); what a command writes stays as written, as on Linux:
+// the Paste button takes "=error" as it stands in the log.
+TEST(Win32Backend, OnlyAToZBecomeCapitals) {
+  RunMainWindow([](void* dialog, int) {
+    const HWND input = Item(dialog, IDC_INPUT);
+    const HWND output = Item(dialog, IDC_OUTPUT);
+    const std::wstring typed = L"s\x0131n1+\x017Fin1+\x00DF+\x03C0+\xFF41\xFF21+az";
+    const std::wstring shown = L"S\x0131N1+\x017FIN1+\x00DF+\x03C0+\xFF41\xFF21+AZ";
+    Type(input, typed);
+    EXPECT_EQ(Text(input), shown);
+    SetWindowTextW(input, L"");
+    SetClipboard(dialog, typed);
+    SendMessageW(input, WM_PASTE, 0, 0);
+    EXPECT_EQ(Text(input), shown);
+    SetWindowTextW(output, L"1/0\r\n=error");
+    SendMessageW(output, EM_SETSEL, 5, 11);
+    Click(dialog, IDC_PASTE);
+    EXPECT_EQ(Text(input), L"=error");
+    Keys(dialog, {}, {VK_ESCAPE});
+  });
+}
+
 // An edit past the limit is refused whole: typing, and a paste that would
 // overflow, leave the box as it was; one that fits is taken whole.
 TEST(Win32Backend, EditLimitRefusesWhole) {
@@ -173,14 +209,7 @@ TEST(Win32Backend, EditLimitRefusesWhole) {
     Type(input, L"22");
     EXPECT_EQ(Text(input), full + L"2");
     for (const wchar_t* pasted : {L"33", L"\r\n"}) {
-      OpenClipboard(static_cast<HWND>(dialog));
-      EmptyClipboard();
-      const std::size_t bytes = (wcslen(pasted) + 1) * sizeof(wchar_t);
-      HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, bytes);
-      std::memcpy(GlobalLock(memory), pasted, bytes);
-      GlobalUnlock(memory);
-      SetClipboardData(CF_UNICODETEXT, memory);
-      CloseClipboard();
+      SetClipboard(dialog, pasted);
       SendMessageW(input, EM_SETSEL, 0, 1);  // one position freed by the selection
       SendMessageW(input, WM_PASTE, 0, 0);
       EXPECT_EQ(Text(input), full + L"2") << "a paste of " << wcslen(pasted) << " units";
