@@ -246,12 +246,8 @@ void QtEditControl::ReplaceSel(std::string_view text) {
   edit_.setTextCursor(cursor);
 }
 
-bool QtEditControl::ReplaceText(std::string_view text) {
+void QtEditControl::ReplaceText(std::string_view text) {
   const QString wanted = FromWindowText(text);
-  if (!FitsEditLimit(QString(), 0, wanted)) {
-    Beep();
-    return false;
-  }
   // Only the part that differs is replaced, as one step of the box's undo, so
   // that Ctrl+Z takes back a command's edit as it takes back typing.
   const QString plain = edit_.toPlainText();
@@ -272,7 +268,10 @@ bool QtEditControl::ReplaceText(std::string_view text) {
   }
   cursor.setPosition(0);
   edit_.setTextCursor(cursor);
-  return true;
+}
+
+void QtEditControl::Beep() {
+  qt::Beep();
 }
 
 int QtEditControl::WindowPosition(int position) const {

@@ -78,7 +78,8 @@ class QtEditControl : public afx::EditControl {
   void SetWindowText(std::string_view text) override;
   bool IsEmpty() const override;
   void ReplaceSel(std::string_view text) override;
-  bool ReplaceText(std::string_view text) override;
+  void ReplaceText(std::string_view text) override;
+  void Beep() override;
   void SetSel(int start, int end) override;
   void ScrollCaret() override;
   void AnnounceInsertion(std::string_view text) override;

@@ -3,7 +3,6 @@
 #include <map>
 
 #include "window/afx.h"
-#include "window/edit_limit.h"
 #include "window/text_positions.h"
 
 namespace zorvane::win32 {
@@ -33,19 +32,13 @@ class Win32EditControl : public afx::EditControl {
   void ReplaceSel(std::string_view text) override {
     ReplaceEditSelection(edit_, window::FromWindowText(text, kLineBreak), false);
   }
-  // A command's edit as one the user could undo with Ctrl+Z; refused whole past
-  // the edit limit.
-  bool ReplaceText(std::string_view text) override {
-    const std::u16string wanted = window::FromWindowText(text, kLineBreak);
-    if (!window::FitsEditLimit(0, 0, window::WindowLength(wanted))) {
-      Beep();
-      return false;
-    }
+  // A command's edit as one the user could undo with Ctrl+Z.
+  void ReplaceText(std::string_view text) override {
     SelectInEdit(edit_, 0, -1);
-    ReplaceEditSelection(edit_, wanted, true);
+    ReplaceEditSelection(edit_, window::FromWindowText(text, kLineBreak), true);
     SelectInEdit(edit_, 0, 0);
-    return true;
   }
+  void Beep() override { win32::Beep(); }
   void SetSel(int start, int end) override {
     if (start == -1) {
       SelectInEdit(edit_, -1, 0);

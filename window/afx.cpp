@@ -53,7 +53,14 @@ void CEdit::ReplaceSel(std::string_view text) {
 }
 
 bool CEdit::ReplaceText(std::string_view text) {
-  return m_control && m_control->ReplaceText(text);
+  if (!m_control) return false;
+  if (!window::FitsEditLimit(0, 0, static_cast<std::int64_t>(text.size()),
+                             m_control->EditLimit())) {
+    m_control->Beep();
+    return false;
+  }
+  m_control->ReplaceText(text);
+  return true;
 }
 
 void CEdit::SetSel(int start, int end) {

@@ -63,7 +63,9 @@ class CEdit {
   void SetWindowText(std::string_view text);
   bool IsEmpty() const;  // true for an unattached object
   void ReplaceSel(std::string_view text);
-  bool ReplaceText(std::string_view text);  // false: refused, the box is unchanged
+  // An edit of the user's over the whole text; one that would pass the box's
+  // limit is refused whole with a beep, the box unchanged, and gives false.
+  bool ReplaceText(std::string_view text);
   void SetSel(int start, int end);
   void ScrollCaret();
   void AnnounceInsertion(std::string_view text);
