@@ -14,6 +14,7 @@
 #include "text_positions.h"
 #include "window/edit_limit.h"
 #include "window/number_at.h"
+#include "window/text_change.h"
 
 namespace zorvane::qt {
 namespace {
@@ -246,24 +247,22 @@ void QtEditControl::ReplaceSel(std::string_view text) {
   edit_.setTextCursor(cursor);
 }
 
+// Only the part that differs is replaced, as one step of the box's undo, begun
+// by the box's own cursor where the caret stands, as typing begins one: Ctrl+Z
+// takes a command's edit back as it takes back typing, and puts the caret back
+// where it stood.
 void QtEditControl::ReplaceText(std::string_view text) {
   const QString wanted = FromWindowText(text);
-  // Only the part that differs is replaced, as one step of the box's undo, so
-  // that Ctrl+Z takes back a command's edit as it takes back typing.
   const QString plain = edit_.toPlainText();
-  qsizetype head = 0;
-  while (head < plain.size() && head < wanted.size() && plain[head] == wanted[head])
-    ++head;
-  qsizetype tail = 0;
-  while (tail < plain.size() - head && tail < wanted.size() - head &&
-         plain[plain.size() - 1 - tail] == wanted[wanted.size() - 1 - tail])
-    ++tail;
-  QTextCursor cursor(edit_.document());
-  if (head + tail < plain.size() || head + tail < wanted.size()) {
+  QTextCursor cursor = edit_.textCursor();
+  const window::TextChange change =
+      window::ChangedPart(Utf16(plain), Utf16(wanted), std::size_t(cursor.selectionStart()),
+                          std::size_t(cursor.selectionEnd()));
+  if (change.removed > 0 || change.inserted > 0) {
     cursor.beginEditBlock();
-    cursor.setPosition(int(head));
-    cursor.setPosition(int(plain.size() - tail), QTextCursor::KeepAnchor);
-    cursor.insertText(wanted.mid(head, wanted.size() - head - tail));
+    cursor.setPosition(int(change.start));
+    cursor.setPosition(int(change.start + change.removed), QTextCursor::KeepAnchor);
+    cursor.insertText(wanted.mid(qsizetype(change.start), qsizetype(change.inserted)));
     cursor.endEditBlock();
   }
   cursor.setPosition(0);

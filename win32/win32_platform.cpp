@@ -3,6 +3,7 @@
 #include <map>
 
 #include "window/afx.h"
+#include "window/text_change.h"
 #include "window/text_positions.h"
 
 namespace zorvane::win32 {
@@ -32,10 +33,17 @@ class Win32EditControl : public afx::EditControl {
   void ReplaceSel(std::string_view text) override {
     ReplaceEditSelection(edit_, window::FromWindowText(text, kLineBreak), false);
   }
-  // A command's edit as one the user could undo with Ctrl+Z.
+  // A command's edit as one the user could undo with Ctrl+Z: only the part that
+  // differs, so that undoing and redoing it select what typing's would.
   void ReplaceText(std::string_view text) override {
-    SelectInEdit(edit_, 0, -1);
-    ReplaceEditSelection(edit_, window::FromWindowText(text, kLineBreak), true);
+    const std::u16string wanted = window::FromWindowText(text, kLineBreak);
+    const auto [first, last] = EditSelection(edit_);
+    const window::TextChange change = window::ChangedPart(EditText(edit_), wanted, first, last);
+    if (change.removed > 0 || change.inserted > 0) {
+      SelectInEdit(edit_, int(change.start), int(change.start + change.removed));
+      ReplaceEditSelection(edit_, std::u16string_view(wanted).substr(change.start, change.inserted),
+                           true);
+    }
     SelectInEdit(edit_, 0, 0);
   }
   void Beep() override { win32::Beep(); }

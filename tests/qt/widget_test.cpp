@@ -204,6 +204,49 @@ TEST(Widgets, EditingStepByStepAndUndo) {
   });
 }
 
+// Undoing and redoing a keypad edit leave the caret where undoing and redoing
+// the same edit typed do, at the place of the edit, so that the next key goes
+// there and not to the start of the box.
+TEST(Widgets, UndoAndRedoOfAKeyPutTheCaretWhereTypingDoes) {
+  struct Row {
+    const char* text;
+    int start, end;  // the selection before the edit, the caret at its end
+    int id;          // the key, and the same edit typed:
+    const char* typed;
+    const char* edited;
+    int undoneCaret, redoneCaret;
+  };
+  const Row rows[] = {
+      {"1234", 2, 2, 1031, "7", "12734", 2, 3},
+      {"11", 1, 1, 1040, "1", "111", 1, 2},
+      {"12+34", 3, 5, 1018, "SIN(34)", "12+SIN(34)", 5, 10},
+      {"12", 2, 2, 1017, "\b", "1", 2, 1},
+  };
+  RunMainWindow([&](Window& w) {
+    QtEditControl input(*w.Input());
+    for (const Row& row : rows) {
+      for (bool byKey : {false, true}) {
+        SCOPED_TRACE(testing::Message() << row.text << (byKey ? " key " : " typed ") << row.id);
+        input.SetWindowText(row.text);
+        input.SetSel(row.start, row.end);
+        if (byKey) {
+          w.Click(row.id);
+        } else if (row.typed == std::string_view("\b")) {
+          w.Key(Qt::Key_Backspace);
+        } else {
+          w.Type(row.typed);
+        }
+        w.Key(Qt::Key_Z, Qt::ControlModifier);
+        EXPECT_EQ(w.InputText(), QString::fromLatin1(row.text));
+        EXPECT_EQ(w.InputSelection(), std::make_pair(row.undoneCaret, row.undoneCaret));
+        w.Key(Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+        EXPECT_EQ(w.InputText(), QString::fromLatin1(row.edited));
+        EXPECT_EQ(w.InputSelection(), std::make_pair(row.redoneCaret, row.redoneCaret));
+      }
+    }
+  });
+}
+
 // `length` window positions in lines of 80: quicker to lay out than one line.
 std::string Lines(int length) {
   std::string text;

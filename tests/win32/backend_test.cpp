@@ -218,9 +218,8 @@ TEST(Win32Backend, EditLimitRefusesWhole) {
   });
 }
 
-// The keypad writes at the caret, and Ctrl+Z takes it back; Paste takes the
-// log's selection; a double-click picks the whole number; the keyboard
-// shortcuts click controls.
+// The keypad writes at the caret; Paste takes the log's selection; a double-click picks the whole
+// number; the keyboard shortcuts click controls.
 TEST(Win32Backend, KeypadPasteDoubleClickAndShortcuts) {
   RunMainWindow([](void* dialog, int) {
     const HWND input = Item(dialog, IDC_INPUT);
@@ -231,8 +230,6 @@ TEST(Win32Backend, KeypadPasteDoubleClickAndShortcuts) {
     EXPECT_EQ(Text(input), L"12734");
     EXPECT_EQ(Selection(input), std::make_pair(DWORD(3), DWORD(3)));
     EXPECT_EQ(GetFocus(), input);
-    Keys(dialog, {VK_CONTROL}, {'Z'});  // a button's edit is undone as typing is
-    EXPECT_EQ(Text(input), L"1234");
 
     SetWindowTextW(output, L"2/3\r\n=0.6666666667");
     SendMessageW(output, EM_SETSEL, 6, 18);
@@ -252,6 +249,48 @@ TEST(Win32Backend, KeypadPasteDoubleClickAndShortcuts) {
     Keys(dialog, {VK_MENU}, {'D'});
     EXPECT_EQ(SendMessageW(Item(dialog, IDC_DEG), BM_GETCHECK, 0, 0), BST_CHECKED);
     EXPECT_EQ(GetFocus(), input);
+    Keys(dialog, {}, {VK_ESCAPE});
+  });
+}
+
+// Ctrl+Z after a keypad edit, and Ctrl+Z once more (the edit box's redo),
+// leave the text and the selection as after the same edit typed: at the place
+// of the edit, not the whole text selected.
+TEST(Win32Backend, UndoAndRedoOfAKeySelectWhatTypingDoes) {
+  struct Row {
+    const wchar_t* text;
+    int start, end;  // the selection before the edit, the caret at its end
+    int id;          // the key, and the same edit typed:
+    const wchar_t* typed;
+    const wchar_t* edited;
+    std::pair<DWORD, DWORD> undone, redone;
+  };
+  const Row rows[] = {
+      {L"1234", 2, 2, IDC_DIGIT_7, L"7", L"12734", {2, 2}, {2, 3}},
+      {L"11", 1, 1, IDC_DIGIT_1, L"1", L"111", {1, 1}, {1, 2}},
+      {L"12+34", 3, 5, IDC_SIN, L"SIN(34)", L"12+SIN(34)", {3, 5}, {3, 10}},
+      {L"12", 2, 2, IDC_BACKSPACE, L"\b", L"1", {1, 2}, {1, 1}},
+  };
+  RunMainWindow([&](void* dialog, int) {
+    const HWND input = Item(dialog, IDC_INPUT);
+    for (const Row& row : rows) {
+      for (bool byKey : {false, true}) {
+        SCOPED_TRACE(testing::Message() << row.id << (byKey ? " key" : " typed"));
+        SetWindowTextW(input, row.text);
+        SendMessageW(input, EM_SETSEL, row.start, row.end);
+        if (byKey) {
+          Click(dialog, row.id);
+        } else {
+          Type(input, row.typed);
+        }
+        Keys(dialog, {VK_CONTROL}, {'Z'});
+        EXPECT_EQ(Text(input), row.text);
+        EXPECT_EQ(Selection(input), row.undone);
+        Keys(dialog, {VK_CONTROL}, {'Z'});
+        EXPECT_EQ(Text(input), row.edited);
+        EXPECT_EQ(Selection(input), row.redone);
+      }
+    }
     Keys(dialog, {}, {VK_ESCAPE});
   });
 }
