@@ -2,6 +2,7 @@
 
 #include <QAccessible>
 #include <QApplication>
+#include <QClipboard>
 #include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QMimeData>
@@ -120,8 +121,8 @@ void EditBox::keyPressEvent(QKeyEvent* event) {
 
 // A double-click picks the whole number under the pointer, a result such as
 // 1.414213562 or 1.5E-10, where the toolkit's word rule would stop at the point
-// or the sign. Elsewhere it picks a word as always; a third click still takes
-// the line, and dragging on extends as after any double-click.
+// or the sign, and makes it the primary selection. Elsewhere it picks a word as always; a third
+// click still takes the line, and dragging on extends as after any double-click.
 void EditBox::mouseDoubleClickEvent(QMouseEvent* event) {
   QPlainTextEdit::mouseDoubleClickEvent(event);
   if (event->button() != Qt::LeftButton) return;
@@ -135,6 +136,11 @@ void EditBox::mouseDoubleClickEvent(QMouseEvent* event) {
   cursor.setPosition(block.position() + number->start);
   cursor.setPosition(block.position() + number->end, QTextCursor::KeepAnchor);
   setTextCursor(cursor);
+  // The toolkit gave the primary selection its word ("5E" of 1.5E-10); a
+  // middle-click must paste the number shown selected.
+  QClipboard* clipboard = QApplication::clipboard();
+  if (clipboard->supportsSelection())
+    clipboard->setMimeData(createMimeDataFromSelection(), QClipboard::Selection);
 }
 
 // A pointer that rests on a line of text gets the tip for its place there, if

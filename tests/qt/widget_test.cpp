@@ -65,6 +65,7 @@ void RunMainWindow(const std::function<void(Window&)>& script) {
   QTimer::singleShot(0, [&] {
     QDialog* dialog = platform.TopDialog();
     ASSERT_NE(dialog, nullptr);
+    dialog->activateWindow();  // where no window manager does (X11 on Xvfb)
     EXPECT_TRUE(QTest::qWaitForWindowActive(dialog));
     Window window{*dialog};
     script(window);
@@ -144,6 +145,27 @@ void DoubleClick(QPlainTextEdit* box, int position) {
   cursor.setPosition(position);
   QTest::mouseDClick(box->viewport(), Qt::LeftButton, Qt::NoModifier,
                      box->cursorRect(cursor).center() + QPoint(2, 0));
+}
+
+// What a double-click shows selected is what a middle-click pastes: the X11
+// primary selection holds the whole number, in either box, not the toolkit's
+// word under the pointer ("5E" or "10" of -1.5E-10). Only a platform with a
+// primary selection can tell; ctest runs this on X11 under Xvfb (qt_tests.x11).
+TEST(Widgets, TheDoubleClickedNumberIsThePrimarySelection) {
+  QClipboard* clipboard = QApplication::clipboard();
+  if (!clipboard->supportsSelection()) GTEST_SKIP() << "no primary selection here";
+  RunMainWindow([&](Window& w) {
+    w.Type("2*-1.5E-10");
+    w.Output()->setPlainText(QStringLiteral("1/3E12\n=-1.5E-10"));
+    const std::pair<QPlainTextEdit*, int> picks[] = {
+        {w.Input(), 5}, {w.Input(), 8}, {w.Output(), 12}, {w.Output(), 15}};
+    for (const auto& [box, position] : picks) {
+      clipboard->clear(QClipboard::Selection);
+      DoubleClick(box, position);
+      EXPECT_EQ(box->textCursor().selectedText().toStdString(), "-1.5E-10") << position;
+      EXPECT_EQ(clipboard->text(QClipboard::Selection).toStdString(), "-1.5E-10") << position;
+    }
+  });
 }
 
 // Ctrl+Enter breaks the line; the keypad works at the caret and on a selection
