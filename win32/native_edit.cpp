@@ -67,21 +67,16 @@ std::u16string ClipboardText(HWND owner) {
 // 1.414213562 or 1.5E-10, where the edit box's word rule would stop at the
 // point or the sign. Elsewhere the word stays picked.
 void SelectNumberAt(HWND edit, LPARAM point) {
-  const LRESULT hit = SendMessageW(edit, EM_CHARFROMPOS, 0, point);
-  const int line = HIWORD(hit);
-  const LRESULT lineStart = SendMessageW(edit, EM_LINEINDEX, line, 0);
-  if (lineStart < 0) return;
-  // The character index comes in 16 bits: its high part is the line's.
-  LRESULT index = (lineStart & ~LRESULT(0xFFFF)) | LOWORD(hit);
-  if (index < lineStart) index += 0x10000;
+  const std::optional<EditHit> hit = HitInEdit(edit, point);
+  if (!hit) return;
+  const auto [line, lineStart, index] = *hit;
   const int length = static_cast<int>(SendMessageW(edit, EM_LINELENGTH, lineStart, 0));
   std::u16string text(static_cast<std::size_t>(std::max(length, 1)), u'\0');
   text[0] = static_cast<char16_t>(text.size());  // EM_GETLINE reads the buffer's size here
   const LRESULT copied =
       SendMessageW(edit, EM_GETLINE, line, reinterpret_cast<LPARAM>(text.data()));
   text.resize(static_cast<std::size_t>(std::max<LRESULT>(copied, 0)));
-  const std::optional<window::NumberSpan> number =
-      window::NumberAt(text, static_cast<int>(index - lineStart));
+  const std::optional<window::NumberSpan> number = window::NumberAt(text, index - lineStart);
   if (!number) return;
   SendMessageW(edit, EM_SETSEL, lineStart + number->start, lineStart + number->end);
 }
@@ -145,6 +140,18 @@ LRESULT CALLBACK EditProc(HWND edit, UINT message, WPARAM wParam, LPARAM lParam,
 }
 
 }  // namespace
+
+// EM_CHARFROMPOS gives the character in 16 bits: its high part is the line
+// start's.
+std::optional<EditHit> HitInEdit(HWND edit, LPARAM point) {
+  const LRESULT hit = SendMessageW(edit, EM_CHARFROMPOS, 0, point);
+  const int line = HIWORD(hit);
+  const LRESULT lineStart = SendMessageW(edit, EM_LINEINDEX, line, 0);
+  if (lineStart < 0) return std::nullopt;
+  LRESULT index = (lineStart & ~LRESULT(0xFFFF)) | LOWORD(hit);
+  if (index < lineStart) index += 0x10000;
+  return EditHit{line, static_cast<int>(lineStart), static_cast<int>(index)};
+}
 
 // The edit limit is the window's own, counted in its positions; the native one
 // is lifted so that it never cuts an edit short.

@@ -6,6 +6,7 @@
 // after <windows.h>, which it needs
 #include <commctrl.h>
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -31,6 +32,16 @@ HICON LoadProgramIcon(int resourceId, bool big);
 // boxes' behaviour (the edit limit, Ctrl+Enter, the number under a
 // double-click), and the controls' spoken names.
 void PrepareControls(HWND dialog, const res::DialogTemplate& dialogTemplate);
+
+// Where a client point of an edit box falls: the line, the line's first
+// character and the character under the point, in the box's UTF-16 positions;
+// nullopt where the box has no such line.
+struct EditHit {
+  int line;
+  int lineStart;
+  int character;
+};
+std::optional<EditHit> HitInEdit(HWND edit, LPARAM point);
 
 // An edit box's part of PrepareControls; with `upperCase`, the letters a to z
 // typed or pasted become capitals.

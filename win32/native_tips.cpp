@@ -30,17 +30,14 @@ int LineHeight(HWND edit) {
   return metrics.tmHeight;
 }
 
-// The character under a client point of the edit box, or -1 below its last
-// line (where no line is).
-int CharacterAt(HWND edit, POINT point) {
-  const LRESULT hit = SendMessageW(edit, EM_CHARFROMPOS, 0, MAKELPARAM(point.x, point.y));
-  const LRESULT lineStart = SendMessageW(edit, EM_LINEINDEX, HIWORD(hit), 0);
-  if (lineStart < 0) return -1;
-  LRESULT index = (lineStart & ~LRESULT(0xFFFF)) | LOWORD(hit);
-  if (index < lineStart) index += 0x10000;
-  const LRESULT at = SendMessageW(edit, EM_POSFROMCHAR, lineStart, 0);
-  if (at != -1 && point.y >= static_cast<short>(HIWORD(at)) + LineHeight(edit)) return -1;
-  return static_cast<int>(index);
+// Where a client point of the edit box falls; nullopt below its last line
+// (where no line is).
+std::optional<EditHit> HitOnLine(HWND edit, POINT point) {
+  const std::optional<EditHit> hit = HitInEdit(edit, MAKELPARAM(point.x, point.y));
+  if (!hit) return std::nullopt;
+  const LRESULT at = SendMessageW(edit, EM_POSFROMCHAR, hit->lineStart, 0);
+  if (at != -1 && point.y >= static_cast<short>(HIWORD(at)) + LineHeight(edit)) return std::nullopt;
+  return hit;
 }
 
 }  // namespace
@@ -81,9 +78,9 @@ void RemoveTips(HWND dialog) {
 
 // A new line under the pointer: the tip there may be another one.
 void PointerMovedOverEdit(HWND edit, LPARAM point) {
-  const POINT at{static_cast<short>(LOWORD(point)), static_cast<short>(HIWORD(point))};
-  const LRESULT line =
-      CharacterAt(edit, at) < 0 ? -1 : HIWORD(SendMessageW(edit, EM_CHARFROMPOS, 0, point));
+  const std::optional<EditHit> hit =
+      HitOnLine(edit, {static_cast<short>(LOWORD(point)), static_cast<short>(HIWORD(point))});
+  const LRESULT line = hit ? hit->line : -1;
   const auto previous = reinterpret_cast<LRESULT>(GetPropW(edit, kLineProperty)) - 1;
   if (line == previous) return;
   SetPropW(edit, kLineProperty, reinterpret_cast<HANDLE>(line + 1));
@@ -108,8 +105,8 @@ bool TipUnderPointer(NMTTDISPINFOW& info, DialogEvents& events, std::u16string& 
   POINT pointer{};
   GetCursorPos(&pointer);
   ScreenToClient(edit, &pointer);
-  const int character = CharacterAt(edit, pointer);
-  text = character < 0 ? std::u16string() : events.OnToolTip(GetDlgCtrlID(edit), character);
+  const std::optional<EditHit> hit = HitOnLine(edit, pointer);
+  text = hit ? events.OnToolTip(GetDlgCtrlID(edit), hit->character) : std::u16string();
   info.lpszText = reinterpret_cast<wchar_t*>(text.data());
   info.hinst = nullptr;
   return true;
