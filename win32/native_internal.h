@@ -71,6 +71,9 @@ void PointerMovedOverEdit(HWND edit, LPARAM point);
 void HideShownTip(HWND dialog);
 bool TipUnderPointer(NMTTDISPINFOW& info, DialogEvents& events, std::u16string& text);
 
+// Gives a keyboard shortcut's command to the dialog's DialogEvents.
+void GiveShortcut(HWND dialog, int command);
+
 // The keyboard shortcuts of the dialog running modally, from its template's
 // table, for as long as the scope lasts.
 class ShortcutScope {

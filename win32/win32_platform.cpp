@@ -112,6 +112,7 @@ class Win32Site : public afx::DialogSite, public DialogEvents {
   }
   bool OnInitDialog() override { return dialog_.OnInitDialog() != afx::FALSE; }
   void OnCommand(int id, int code) override { dialog_.OnCmdMsg(id, code); }
+  void OnShortcut(int command) override { dialog_.OnShortcut(command); }
   std::u16string OnToolTip(int controlId, int position) override {
     const std::u16string text = EditText(ControlOf(window_, controlId));
     return window::FromWindowText(
@@ -142,6 +143,7 @@ class Win32Site : public afx::DialogSite, public DialogEvents {
                                                                 : WindowOrder::Top);
   }
   void EndDialog(int result) override { win32::EndDialog(window_, result); }
+  bool ClickControl(int id) override { return win32::ClickControl(window_, id); }
 
  private:
   Win32Platform& platform_;

@@ -134,6 +134,11 @@ bool CDialog::OnCmdMsg(int id, int code) {
   return app && app->OnCmdMsg(id, code);
 }
 
+void CDialog::OnShortcut(int command) {
+  if (m_site && m_site->ClickControl(command)) return;
+  OnCmdMsg(command, BN_CLICKED);
+}
+
 std::string CDialog::OnToolTipText(int /*id*/, int /*position*/) const {
   return {};
 }

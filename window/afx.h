@@ -134,6 +134,10 @@ class CDialog {
   // back to OnOK and OnCancel, anything else to the application. Returns whether
   // anything handled it.
   virtual bool OnCmdMsg(int id, int code);
+  // Called by the platform for a keyboard shortcut of the template's table: a
+  // shortcut on a control clicks it, exactly as the mouse does; any other gives
+  // its command to the dialog.
+  void OnShortcut(int command);
   // The tooltip for window position `position` of control `id`, which the
   // platform asks for when the pointer rests there; empty for none, the default.
   virtual std::string OnToolTipText(int id, int position) const;

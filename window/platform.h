@@ -103,6 +103,9 @@ class DialogSite {
   virtual void SetWindowPos(InsertAfter where) = 0;
   // Ends the modal loop; DoModal returns `result`.
   virtual void EndDialog(int result) = 0;
+  // Clicks the push button or check box `id` as the mouse does (a check box
+  // toggles first); false when the window has no such control.
+  virtual bool ClickControl(int /*id*/) { return false; }
 };
 
 // The toolkit itself.
