@@ -24,6 +24,7 @@
 #include "edit_boxes.h"
 #include "help_window.h"
 #include "qt_platform.h"
+#include "tests/window/typed_twins.h"
 #include "window/edit_limit.h"
 #include "window/main_app.h"
 
@@ -230,40 +231,30 @@ TEST(Widgets, EditingStepByStepAndUndo) {
 // the same edit typed do, at the place of the edit, so that the next key goes
 // there and not to the start of the box.
 TEST(Widgets, UndoAndRedoOfAKeyPutTheCaretWhereTypingDoes) {
-  struct Row {
-    const char* text;
-    int start, end;  // the selection before the edit, the caret at its end
-    int id;          // the key, and the same edit typed:
-    const char* typed;
-    const char* edited;
-    int undoneCaret, redoneCaret;
-  };
-  const Row rows[] = {
-      {"1234", 2, 2, 1031, "7", "12734", 2, 3},
-      {"11", 1, 1, 1040, "1", "111", 1, 2},
-      {"12+34", 3, 5, 1018, "SIN(34)", "12+SIN(34)", 5, 10},
-      {"12", 2, 2, 1017, "\b", "1", 2, 1},
-  };
+  const std::pair<int, int> carets[] = {{2, 3}, {1, 2}, {5, 10}, {2, 1}};  // undone, redone
   RunMainWindow([&](Window& w) {
     QtEditControl input(*w.Input());
-    for (const Row& row : rows) {
+    for (std::size_t row = 0; row < std::size(test::kTypedTwins); ++row) {
+      const test::TypedTwin& twin = test::kTypedTwins[row];
+      const QString text = QString::fromLatin1(twin.text.data(), qsizetype(twin.text.size()));
       for (bool byKey : {false, true}) {
-        SCOPED_TRACE(testing::Message() << row.text << (byKey ? " key " : " typed ") << row.id);
-        input.SetWindowText(row.text);
-        input.SetSel(row.start, row.end);
+        SCOPED_TRACE(testing::Message() << twin.text << (byKey ? " key " : " typed ") << twin.key);
+        input.SetWindowText(twin.text);
+        input.SetSel(twin.start, twin.end);
         if (byKey) {
-          w.Click(row.id);
-        } else if (row.typed == std::string_view("\b")) {
+          w.Click(twin.key);
+        } else if (twin.typed == "\b") {
           w.Key(Qt::Key_Backspace);
         } else {
-          w.Type(row.typed);
+          w.Type(std::string(twin.typed).c_str());
         }
+        const auto [undone, redone] = carets[row];
         w.Key(Qt::Key_Z, Qt::ControlModifier);
-        EXPECT_EQ(w.InputText(), QString::fromLatin1(row.text));
-        EXPECT_EQ(w.InputSelection(), std::make_pair(row.undoneCaret, row.undoneCaret));
+        EXPECT_EQ(w.InputText(), text);
+        EXPECT_EQ(w.InputSelection(), std::make_pair(undone, undone));
         w.Key(Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
-        EXPECT_EQ(w.InputText(), QString::fromLatin1(row.edited));
-        EXPECT_EQ(w.InputSelection(), std::make_pair(row.redoneCaret, row.redoneCaret));
+        EXPECT_EQ(input.GetWindowText(), twin.edited);
+        EXPECT_EQ(w.InputSelection(), std::make_pair(redone, redone));
       }
     }
   });

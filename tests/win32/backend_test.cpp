@@ -14,6 +14,7 @@
 #include "resources/dialogs/dialog_template.h"
 #include "resources/dialogs/resource_ids.h"
 #include "tests/win32/harness.h"
+#include "tests/window/typed_twins.h"
 #include "win32/native_internal.h"
 #include "window/edit_limit.h"
 
@@ -257,38 +258,34 @@ TEST(Win32Backend, KeypadPasteDoubleClickAndShortcuts) {
 // leave the text and the selection as after the same edit typed: at the place
 // of the edit, not the whole text selected.
 TEST(Win32Backend, UndoAndRedoOfAKeySelectWhatTypingDoes) {
-  struct Row {
-    const wchar_t* text;
-    int start, end;  // the selection before the edit, the caret at its end
-    int id;          // the key, and the same edit typed:
-    const wchar_t* typed;
-    const wchar_t* edited;
-    std::pair<DWORD, DWORD> undone, redone;
+  using Selected = std::pair<DWORD, DWORD>;
+  const std::pair<Selected, Selected> selections[] = {
+      // undone, redone
+      {{2, 2}, {2, 3}},
+      {{1, 1}, {1, 2}},
+      {{3, 5}, {3, 10}},
+      {{1, 2}, {1, 1}},
   };
-  const Row rows[] = {
-      {L"1234", 2, 2, IDC_DIGIT_7, L"7", L"12734", {2, 2}, {2, 3}},
-      {L"11", 1, 1, IDC_DIGIT_1, L"1", L"111", {1, 1}, {1, 2}},
-      {L"12+34", 3, 5, IDC_SIN, L"SIN(34)", L"12+SIN(34)", {3, 5}, {3, 10}},
-      {L"12", 2, 2, IDC_BACKSPACE, L"\b", L"1", {1, 2}, {1, 1}},
-  };
+  const auto wide = [](std::string_view text) { return std::wstring(text.begin(), text.end()); };
   RunMainWindow([&](void* dialog, int) {
     const HWND input = Item(dialog, IDC_INPUT);
-    for (const Row& row : rows) {
+    for (std::size_t row = 0; row < std::size(kTypedTwins); ++row) {
+      const TypedTwin& twin = kTypedTwins[row];
       for (bool byKey : {false, true}) {
-        SCOPED_TRACE(testing::Message() << row.id << (byKey ? " key" : " typed"));
-        SetWindowTextW(input, row.text);
-        SendMessageW(input, EM_SETSEL, row.start, row.end);
+        SCOPED_TRACE(testing::Message() << twin.key << (byKey ? " key" : " typed"));
+        SetWindowTextW(input, wide(twin.text).c_str());
+        SendMessageW(input, EM_SETSEL, twin.start, twin.end);
         if (byKey) {
-          Click(dialog, row.id);
+          Click(dialog, twin.key);
         } else {
-          Type(input, row.typed);
+          Type(input, wide(twin.typed));
         }
         Keys(dialog, {VK_CONTROL}, {'Z'});
-        EXPECT_EQ(Text(input), row.text);
-        EXPECT_EQ(Selection(input), row.undone);
+        EXPECT_EQ(Text(input), wide(twin.text));
+        EXPECT_EQ(Selection(input), selections[row].first);
         Keys(dialog, {VK_CONTROL}, {'Z'});
-        EXPECT_EQ(Text(input), row.edited);
-        EXPECT_EQ(Selection(input), row.redone);
+        EXPECT_EQ(Text(input), wide(twin.edited));
+        EXPECT_EQ(Selection(input), selections[row].second);
       }
     }
     Keys(dialog, {}, {VK_ESCAPE});
