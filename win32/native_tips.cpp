@@ -19,6 +19,17 @@ HWND Tips(HWND dialog) {
   return static_cast<HWND>(GetPropW(dialog, kTipsProperty));
 }
 
+// The record of the dialog's tool `id`, as the tooltip control's messages take it.
+TTTOOLINFOW Tool(HWND dialog, UINT_PTR id, UINT flags = 0, const wchar_t* text = nullptr) {
+  TTTOOLINFOW tool{};
+  tool.cbSize = sizeof tool;
+  tool.uFlags = flags;
+  tool.hwnd = dialog;
+  tool.uId = id;
+  tool.lpszText = const_cast<wchar_t*>(text);
+  return tool;
+}
+
 int LineHeight(HWND edit) {
   const HDC dc = GetDC(edit);
   const HGDIOBJ old =
@@ -54,20 +65,11 @@ void AddTips(HWND dialog, HWND edit) {
     if (!tips) return;
     SetPropW(dialog, kTipsProperty, tips);
     SendMessageW(tips, TTM_SETMAXTIPWIDTH, 0, 400);
-    TTTOOLINFOW shown{};
-    shown.cbSize = sizeof shown;
-    shown.uFlags = TTF_TRACK | TTF_ABSOLUTE;
-    shown.hwnd = dialog;
-    shown.uId = kShownTipId;
-    shown.lpszText = const_cast<wchar_t*>(L"");
+    TTTOOLINFOW shown = Tool(dialog, kShownTipId, TTF_TRACK | TTF_ABSOLUTE, L"");
     SendMessageW(tips, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&shown));
   }
-  TTTOOLINFOW tool{};
-  tool.cbSize = sizeof tool;
-  tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
-  tool.hwnd = dialog;
-  tool.uId = reinterpret_cast<UINT_PTR>(edit);
-  tool.lpszText = LPSTR_TEXTCALLBACKW;
+  TTTOOLINFOW tool = Tool(dialog, reinterpret_cast<UINT_PTR>(edit), TTF_IDISHWND | TTF_SUBCLASS,
+                          LPSTR_TEXTCALLBACKW);
   SendMessageW(tips, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
 }
 
@@ -90,10 +92,7 @@ void PointerMovedOverEdit(HWND edit, LPARAM point) {
 void HideShownTip(HWND dialog) {
   const HWND tips = Tips(dialog);
   if (!tips) return;
-  TTTOOLINFOW shown{};
-  shown.cbSize = sizeof shown;
-  shown.hwnd = dialog;
-  shown.uId = kShownTipId;
+  TTTOOLINFOW shown = Tool(dialog, kShownTipId);
   SendMessageW(tips, TTM_TRACKACTIVATE, FALSE, reinterpret_cast<LPARAM>(&shown));
 }
 
@@ -118,11 +117,7 @@ void ShowEditTip(WindowHandle editHandle, int position, std::u16string_view tip)
   const HWND tips = Tips(dialog);
   if (!tips || tip.empty()) return;
   const std::wstring text(tip.begin(), tip.end());
-  TTTOOLINFOW shown{};
-  shown.cbSize = sizeof shown;
-  shown.hwnd = dialog;
-  shown.uId = kShownTipId;
-  shown.lpszText = const_cast<wchar_t*>(text.c_str());
+  TTTOOLINFOW shown = Tool(dialog, kShownTipId, 0, text.c_str());
   SendMessageW(tips, TTM_UPDATETIPTEXTW, 0, reinterpret_cast<LPARAM>(&shown));
   // Just below the line that holds the position.
   const LRESULT at = SendMessageW(edit, EM_POSFROMCHAR, static_cast<WPARAM>(position), 0);
