@@ -67,10 +67,6 @@ void Beep() {
   g_beepSink();
 }
 
-bool FitsEditLimit(QStringView plain, int replaced, QStringView insert) {
-  return window::FitsEditLimit(WindowLength(plain), replaced, WindowLength(insert));
-}
-
 EditBox::EditBox(QWidget* parent, bool upperCase, bool readOnly)
     : QPlainTextEdit(parent), upperCase_(upperCase) {
   setTabChangesFocus(true);
@@ -176,7 +172,7 @@ void EditBox::inputMethodEvent(QInputMethodEvent* event) {
   }
   // The commit replaces the selection, as typing does; one that does not fit is
   // dropped whole.
-  const bool fits = FitsEditLimit(toPlainText(), SelectedLength(), commit);
+  const bool fits = FitsOverSelection(commit);
   if (!fits) Beep();
   QInputMethodEvent changed(event->preeditString(), event->attributes());
   if (fits) {
@@ -186,12 +182,11 @@ void EditBox::inputMethodEvent(QInputMethodEvent* event) {
   QPlainTextEdit::inputMethodEvent(&changed);
 }
 
-// How many window positions the selection takes.
-int EditBox::SelectedLength() const {
+// Whether `insert` in place of the selection stays within the edit limit.
+bool EditBox::FitsOverSelection(QStringView insert) const {
   const QTextCursor cursor = textCursor();
-  const QString plain = toPlainText();
-  return ToWindowPosition(plain, cursor.selectionEnd()) -
-         ToWindowPosition(plain, cursor.selectionStart());
+  return window::FitsEditLimit(Utf16(toPlainText()), cursor.selectionStart(), cursor.selectionEnd(),
+                               Utf16(insert));
 }
 
 // Typing and pasting: capitals where the box asks for them; an insertion that
@@ -199,7 +194,7 @@ int EditBox::SelectedLength() const {
 void EditBox::InsertTyped(QString text) {
   if (text.isEmpty()) return;
   if (upperCase_) text = Capitals(std::move(text));
-  if (!FitsEditLimit(toPlainText(), SelectedLength(), text)) {
+  if (!FitsOverSelection(text)) {
     Beep();
     return;
   }

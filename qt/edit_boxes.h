@@ -21,10 +21,6 @@ using BeepSink = void (*)();
 void SetBeepSink(BeepSink sink);  // nullptr: the default
 void Beep();
 
-// Whether `plain` with `insert` in place of `replaced` of its positions stays
-// within the edit limit (window/edit_limit.h).
-bool FitsEditLimit(QStringView plain, int replaced, QStringView insert);
-
 // An edit box made from a template's edit control. With the upper-case style,
 // the letters a to z that are typed, pasted, dropped or committed by an input
 // method become capitals (engine/text/capitals.h); text written by a command is
@@ -52,7 +48,7 @@ class EditBox : public QPlainTextEdit {
 
  private:
   void InsertTyped(QString text);
-  int SelectedLength() const;
+  bool FitsOverSelection(QStringView insert) const;
 
   // Where the last typed insertion left the undo stack and the caret.
   struct TypingRun {

@@ -31,13 +31,8 @@ const wchar_t* Wide(std::u16string_view text) {
 // Whether the box would stay within the edit limit with `inserted` in place of
 // its selection.
 bool FitsAfterInsert(HWND edit, std::u16string_view inserted) {
-  const std::u16string text = EditText(edit);
   const auto [start, end] = EditSelection(edit);
-  const std::u16string_view whole(text);
-  const int replaced =
-      window::ToWindowPosition(whole, end) - window::ToWindowPosition(whole, start);
-  return window::FitsEditLimit(window::WindowLength(whole), replaced,
-                               window::WindowLength(inserted));
+  return window::FitsEditLimit(EditText(edit), start, end, inserted);
 }
 
 // What a typed character puts into the box: Ctrl+Enter's LF is a line break; a

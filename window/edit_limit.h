@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <string_view>
 
 namespace zorvane::window {
 
@@ -17,5 +18,9 @@ constexpr bool FitsEditLimit(std::int64_t length, std::int64_t replaced, std::in
                              std::int64_t limit = kEditLimit) {
   return length - replaced + inserted <= limit;
 }
+
+// Whether a box's UTF-16 text `plain`, with `inserted` typed over its units
+// start..end, stays within the limit, counted in window positions.
+bool FitsEditLimit(std::u16string_view plain, int start, int end, std::u16string_view inserted);
 
 }  // namespace zorvane::window
