@@ -167,13 +167,15 @@ int LineEditor::State::NextKey(wchar_t* key) {
   while (pending_.size() < length &&
          (pending_.size() == 1 || IsContinuationByte(pending_.back())) && ReadByte()) {
   }
+  // A byte that begins no character (a stray continuation byte, C0, C1, F5
+  // to FF) is escaped like the lead byte of a broken sequence.
   const TextCharacter c = DecodeUtf8(pending_, 0);
-  if (length == 1 || c.length == length) {
-    *key = length == 1 ? static_cast<unsigned char>(pending_[0]) : static_cast<wchar_t>(c.code);
-    pending_.erase(0, length);
+  const auto lead = static_cast<unsigned char>(pending_[0]);
+  if (lead < 0x80 || c.length > 1) {
+    *key = static_cast<wchar_t>(c.code);
+    pending_.erase(0, c.length);
   } else {
-    const auto byte = static_cast<unsigned char>(pending_[0]);
-    *key = byte < 0x80 ? byte : kEscapedByte + byte;
+    *key = kEscapedByte + lead;
     pending_.erase(0, 1);
   }
   return 1;
