@@ -117,8 +117,9 @@ void EditBox::keyPressEvent(QKeyEvent* event) {
 
 // A double-click picks the whole number under the pointer, a result such as
 // 1.414213562 or 1.5E-10, where the toolkit's word rule would stop at the point
-// or the sign, and makes it the primary selection. Elsewhere it picks a word as always; a third
-// click still takes the line, and dragging on extends as after any double-click.
+// or the sign, and makes it the primary selection. Elsewhere it picks a word as
+// always; a third click still takes the line, and dragging on extends as after
+// any double-click.
 void EditBox::mouseDoubleClickEvent(QMouseEvent* event) {
   QPlainTextEdit::mouseDoubleClickEvent(event);
   if (event->button() != Qt::LeftButton) return;

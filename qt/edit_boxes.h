@@ -24,9 +24,10 @@ void Beep();
 // An edit box made from a template's edit control. With the upper-case style,
 // the letters a to z that are typed, pasted, dropped or committed by an input
 // method become capitals (engine/text/capitals.h); text written by a command is
-// not touched. Enter is left to the dialog (which presses its default button) unless
-// the box takes line breaks; Ctrl+Enter always inserts one. Alt and a key that
-// types (the dialog's shortcuts never get here) types nothing and beeps.
+// not touched. Enter is left to the dialog (which presses its default button)
+// unless the box takes line breaks; Ctrl+Enter always inserts one. Alt and a
+// key that types (the dialog's shortcuts never get here) types nothing and
+// beeps.
 class EditBox : public QPlainTextEdit {
  public:
   EditBox(QWidget* parent, bool upperCase, bool readOnly);

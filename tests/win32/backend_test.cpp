@@ -219,8 +219,8 @@ TEST(Win32Backend, EditLimitRefusesWhole) {
   });
 }
 
-// The keypad writes at the caret; Paste takes the log's selection; a double-click picks the whole
-// number; the keyboard shortcuts click controls.
+// The keypad writes at the caret; Paste takes the log's selection; a
+// double-click picks the whole number; the keyboard shortcuts click controls.
 TEST(Win32Backend, KeypadPasteDoubleClickAndShortcuts) {
   RunMainWindow([](void* dialog, int) {
     const HWND input = Item(dialog, IDC_INPUT);
