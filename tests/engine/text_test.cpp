@@ -55,6 +55,7 @@ TEST(Utf16, OnlyAPairIsOneCharacter) {
       {u"\U0010FFFF", 0x10FFFF, 2},
       {std::u16string{u'\xD83D'}, kNone, 1},             // the first half, at the end
       {std::u16string{u'\xD83D', u'\xD83D'}, kNone, 1},  // followed by another first half
+      {std::u16string{u'\xDFFF'}, kNone, 1},             // the last second half, alone
       {u"\uFFFF", 0xFFFF, 1},
   };
   for (const auto& [units, code, length] : rows) {
