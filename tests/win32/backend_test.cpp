@@ -182,7 +182,8 @@ TEST(Win32Backend, OnlyAToZBecomeCapitals) {
     const std::wstring typed = L"s\x0131n1+\x017Fin1+\x00DF+\x03C0+\xFF41\xFF21+az";
     const std::wstring shown = L"S\x0131N1+\x017FIN1+\x00DF+\x03C0+\xFF41\xFF21+AZ";
     Type(input, typed);
-    EXPECT_EQ(Text(input), shown);
+    SendMessageW(input, WM_UNICHAR, L'z', 0);  // as some input methods send it
+    EXPECT_EQ(Text(input), shown + L"Z");
     SetWindowTextW(input, L"");
     SetClipboard(dialog, typed);
     SendMessageW(input, WM_PASTE, 0, 0);
