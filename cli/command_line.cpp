@@ -1,5 +1,7 @@
 #include "cli/command_line.h"
 
+#include "engine/text/capitals.h"
+
 namespace zorvane::cli {
 
 namespace {
@@ -64,10 +66,7 @@ CommandLine ParseCommandLine(const std::vector<std::string>& args) {
 }
 
 std::string ToCapitals(std::string text) {
-  for (char& c : text) {
-    if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
-  }
-  return text;
+  return zorvane::ToCapitals(std::move(text));
 }
 
 std::string ArgumentText(std::string_view argument) {

@@ -32,7 +32,8 @@ struct CommandLine {
 // or the text after "=" in the same one.
 CommandLine ParseCommandLine(const std::vector<std::string>& args);
 
-// Letters a to z become capitals, as the window's Input Box does with typing.
+// Letters a to z become capitals, and nothing else changes: the rule of the
+// window's Input Box for typing (engine/text/capitals.h).
 std::string ToCapitals(std::string text);
 
 // An argument as the Input Box would hold it: a line break in it becomes the

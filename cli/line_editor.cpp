@@ -10,7 +10,7 @@
 #include <cstring>
 #include <system_error>
 
-#include "engine/text/characters.h"
+#include "engine/text/utf8.h"
 
 namespace zorvane::cli {
 namespace {
@@ -29,23 +29,6 @@ void UseTheTerminalsCharacters() {
   if (ctype == nullptr || std::strcmp(ctype, "C") == 0 || std::strcmp(ctype, "POSIX") == 0) {
     std::setlocale(LC_CTYPE, "C.UTF-8");
   }
-}
-
-wchar_t CodePoint(std::string_view bytes) {
-  if (bytes.size() == 1) return static_cast<unsigned char>(bytes[0]);
-  auto c = static_cast<wchar_t>(static_cast<unsigned char>(bytes[0]) & (0x7F >> bytes.size()));
-  for (std::size_t k = 1; k < bytes.size(); ++k)
-    c = (c << 6) | (static_cast<unsigned char>(bytes[k]) & 0x3F);
-  return c;
-}
-
-// Bytes a UTF-8 sequence that begins with `lead` has, or 1 for a byte that
-// begins none.
-std::size_t SequenceLength(unsigned char lead) {
-  if (lead >= 0xC2 && lead <= 0xDF) return 2;
-  if (lead >= 0xE0 && lead <= 0xEF) return 3;
-  if (lead >= 0xF0 && lead <= 0xF4) return 4;
-  return 1;
 }
 
 }  // namespace
@@ -182,15 +165,17 @@ int LineEditor::State::NextKey(wchar_t* key) {
   const std::size_t length = SequenceLength(static_cast<unsigned char>(pending_[0]));
   // Read on while the bytes can still make one character.
   while (pending_.size() < length &&
-         (pending_.size() == 1 || (static_cast<unsigned char>(pending_.back()) & 0xC0) == 0x80) &&
-         ReadByte()) {
+         (pending_.size() == 1 || IsContinuationByte(pending_.back())) && ReadByte()) {
   }
-  if (pending_.size() >= length && CharacterLength(pending_, 0) == length) {
-    *key = CodePoint(std::string_view(pending_).substr(0, length));
-    pending_.erase(0, length);
+  // A byte that begins no character (a stray continuation byte, C0, C1, F5
+  // to FF) is escaped like the lead byte of a broken sequence.
+  const TextCharacter c = DecodeUtf8(pending_, 0);
+  const auto lead = static_cast<unsigned char>(pending_[0]);
+  if (lead < 0x80 || c.length > 1) {
+    *key = static_cast<wchar_t>(c.code);
+    pending_.erase(0, c.length);
   } else {
-    const auto byte = static_cast<unsigned char>(pending_[0]);
-    *key = byte < 0x80 ? byte : kEscapedByte + byte;
+    *key = kEscapedByte + lead;
     pending_.erase(0, 1);
   }
   return 1;
@@ -210,23 +195,11 @@ namespace {
 std::string TypedBytes(std::wstring_view line) {
   std::string bytes;
   for (const wchar_t c : line) {
-    const auto u = static_cast<unsigned long>(c);
+    const auto u = static_cast<char32_t>(c);
     if (u >= 0xDC80 && u <= 0xDCFF) {
       bytes.push_back(static_cast<char>(u - kEscapedByte));
-    } else if (u < 0x80) {
-      bytes.push_back(static_cast<char>(u));
-    } else if (u < 0x800) {
-      bytes.push_back(static_cast<char>(0xC0 | (u >> 6)));
-      bytes.push_back(static_cast<char>(0x80 | (u & 0x3F)));
-    } else if (u < 0x10000) {
-      bytes.push_back(static_cast<char>(0xE0 | (u >> 12)));
-      bytes.push_back(static_cast<char>(0x80 | ((u >> 6) & 0x3F)));
-      bytes.push_back(static_cast<char>(0x80 | (u & 0x3F)));
     } else {
-      bytes.push_back(static_cast<char>(0xF0 | (u >> 18)));
-      bytes.push_back(static_cast<char>(0x80 | ((u >> 12) & 0x3F)));
-      bytes.push_back(static_cast<char>(0x80 | ((u >> 6) & 0x3F)));
-      bytes.push_back(static_cast<char>(0x80 | (u & 0x3F)));
+      AppendUtf8(bytes, u);
     }
   }
   return bytes;

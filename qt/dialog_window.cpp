@@ -116,21 +116,14 @@ void DialogWindow::Build() {
   InstallAccelerators();
 }
 
-// The template's keyboard shortcuts: one on a control clicks it, exactly as the
-// mouse does; any other gives its command to the dialog.
+// The template's keyboard shortcuts, for the dialog to carry out.
 void DialogWindow::InstallAccelerators() {
   for (const res::Accelerator& accelerator : res::FindAccelerators(template_.id)) {
     auto* shortcut = new QShortcut(
         QKeySequence(FromUtf8(accelerator.keys), QKeySequence::PortableText), window_.get());
     const int command = accelerator.command;
     QObject::connect(shortcut, &QShortcut::activated, window_.get(), [this, command] {
-      auto it = controls_.find(command);
-      auto* button = it == controls_.end() ? nullptr : qobject_cast<QAbstractButton*>(it->second);
-      if (button) {
-        button->click();
-      } else {
-        Dispatch(command, afx::BN_CLICKED);
-      }
+      if (dispatching_) dialog_.OnShortcut(command);
     });
   }
 }
@@ -205,6 +198,13 @@ QWidget* DialogWindow::CreateControl(const res::DialogControl& control) {
 
 QDialog* DialogWindow::Widget() const {
   return window_.get();
+}
+
+bool DialogWindow::ClickControl(int id) {
+  auto it = controls_.find(id);
+  auto* button = it == controls_.end() ? nullptr : qobject_cast<QAbstractButton*>(it->second);
+  if (button) button->click();
+  return button != nullptr;
 }
 
 void DialogWindow::Dispatch(int id, int code) {

@@ -28,6 +28,7 @@ class DialogWindow : public afx::DialogSite {
   void SetFont(int controlId, afx::StockFont font) override;
   void SetWindowPos(afx::InsertAfter where) override;
   void EndDialog(int result) override;
+  bool ClickControl(int id) override;
 
   void FocusFirstTabStop();
   void ApplyIcon();

@@ -2,6 +2,7 @@
 
 #include <QAccessible>
 #include <QApplication>
+#include <QClipboard>
 #include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QMimeData>
@@ -10,9 +11,11 @@
 #include <QTextBlock>
 #include <QToolTip>
 
+#include "engine/text/capitals.h"
 #include "text_positions.h"
 #include "window/edit_limit.h"
 #include "window/number_at.h"
+#include "window/text_change.h"
 
 namespace zorvane::qt {
 namespace {
@@ -42,6 +45,14 @@ bool IsTypedText(const QString& text) {
   return true;
 }
 
+// Typed text as a box with the upper-case style takes it: a to z become
+// capitals, everything else stays as typed.
+QString Capitals(QString text) {
+  for (QChar& c : text)
+    c = QChar(static_cast<char16_t>(Capital(c.unicode())));
+  return text;
+}
+
 }  // namespace
 
 void SetAccessibilityEventSink(AccessibilityEventSink sink) {
@@ -54,10 +65,6 @@ void SetBeepSink(BeepSink sink) {
 
 void Beep() {
   g_beepSink();
-}
-
-bool FitsEditLimit(QStringView plain, int replaced, QStringView insert) {
-  return window::FitsEditLimit(WindowLength(plain), replaced, WindowLength(insert));
 }
 
 EditBox::EditBox(QWidget* parent, bool upperCase, bool readOnly)
@@ -110,8 +117,9 @@ void EditBox::keyPressEvent(QKeyEvent* event) {
 
 // A double-click picks the whole number under the pointer, a result such as
 // 1.414213562 or 1.5E-10, where the toolkit's word rule would stop at the point
-// or the sign. Elsewhere it picks a word as always; a third click still takes
-// the line, and dragging on extends as after any double-click.
+// or the sign, and makes it the primary selection. Elsewhere it picks a word as
+// always; a third click still takes the line, and dragging on extends as after
+// any double-click.
 void EditBox::mouseDoubleClickEvent(QMouseEvent* event) {
   QPlainTextEdit::mouseDoubleClickEvent(event);
   if (event->button() != Qt::LeftButton) return;
@@ -125,6 +133,11 @@ void EditBox::mouseDoubleClickEvent(QMouseEvent* event) {
   cursor.setPosition(block.position() + number->start);
   cursor.setPosition(block.position() + number->end, QTextCursor::KeepAnchor);
   setTextCursor(cursor);
+  // The toolkit gave the primary selection its word ("5E" of 1.5E-10); a
+  // middle-click must paste the number shown selected.
+  QClipboard* clipboard = QApplication::clipboard();
+  if (clipboard->supportsSelection())
+    clipboard->setMimeData(createMimeDataFromSelection(), QClipboard::Selection);
 }
 
 // A pointer that rests on a line of text gets the tip for its place there, if
@@ -160,30 +173,29 @@ void EditBox::inputMethodEvent(QInputMethodEvent* event) {
   }
   // The commit replaces the selection, as typing does; one that does not fit is
   // dropped whole.
-  const bool fits = FitsEditLimit(toPlainText(), SelectedLength(), commit);
+  const bool fits = FitsOverSelection(commit);
   if (!fits) Beep();
   QInputMethodEvent changed(event->preeditString(), event->attributes());
   if (fits) {
-    changed.setCommitString(upperCase_ ? commit.toUpper() : commit, event->replacementStart(),
+    changed.setCommitString(upperCase_ ? Capitals(commit) : commit, event->replacementStart(),
                             event->replacementLength());
   }
   QPlainTextEdit::inputMethodEvent(&changed);
 }
 
-// How many window positions the selection takes.
-int EditBox::SelectedLength() const {
+// Whether `insert` in place of the selection stays within the edit limit.
+bool EditBox::FitsOverSelection(QStringView insert) const {
   const QTextCursor cursor = textCursor();
-  const QString plain = toPlainText();
-  return ToWindowPosition(plain, cursor.selectionEnd()) -
-         ToWindowPosition(plain, cursor.selectionStart());
+  return window::FitsEditLimit(Utf16(toPlainText()), cursor.selectionStart(), cursor.selectionEnd(),
+                               Utf16(insert));
 }
 
 // Typing and pasting: capitals where the box asks for them; an insertion that
 // would pass the limit is refused whole.
 void EditBox::InsertTyped(QString text) {
   if (text.isEmpty()) return;
-  if (upperCase_) text = text.toUpper();
-  if (!FitsEditLimit(toPlainText(), SelectedLength(), text)) {
+  if (upperCase_) text = Capitals(std::move(text));
+  if (!FitsOverSelection(text)) {
     Beep();
     return;
   }
@@ -237,33 +249,30 @@ void QtEditControl::ReplaceSel(std::string_view text) {
   edit_.setTextCursor(cursor);
 }
 
-bool QtEditControl::ReplaceText(std::string_view text) {
+// Only the part that differs is replaced, as one step of the box's undo, begun
+// by the box's own cursor where the caret stands, as typing begins one: Ctrl+Z
+// takes a command's edit back as it takes back typing, and puts the caret back
+// where it stood.
+void QtEditControl::ReplaceText(std::string_view text) {
   const QString wanted = FromWindowText(text);
-  if (!FitsEditLimit(QString(), 0, wanted)) {
-    Beep();
-    return false;
-  }
-  // Only the part that differs is replaced, as one step of the box's undo, so
-  // that Ctrl+Z takes back a command's edit as it takes back typing.
   const QString plain = edit_.toPlainText();
-  qsizetype head = 0;
-  while (head < plain.size() && head < wanted.size() && plain[head] == wanted[head])
-    ++head;
-  qsizetype tail = 0;
-  while (tail < plain.size() - head && tail < wanted.size() - head &&
-         plain[plain.size() - 1 - tail] == wanted[wanted.size() - 1 - tail])
-    ++tail;
-  QTextCursor cursor(edit_.document());
-  if (head + tail < plain.size() || head + tail < wanted.size()) {
+  QTextCursor cursor = edit_.textCursor();
+  const window::TextChange change =
+      window::ChangedPart(Utf16(plain), Utf16(wanted), std::size_t(cursor.selectionStart()),
+                          std::size_t(cursor.selectionEnd()));
+  if (change.removed > 0 || change.inserted > 0) {
     cursor.beginEditBlock();
-    cursor.setPosition(int(head));
-    cursor.setPosition(int(plain.size() - tail), QTextCursor::KeepAnchor);
-    cursor.insertText(wanted.mid(head, wanted.size() - head - tail));
+    cursor.setPosition(int(change.start));
+    cursor.setPosition(int(change.start + change.removed), QTextCursor::KeepAnchor);
+    cursor.insertText(wanted.mid(qsizetype(change.start), qsizetype(change.inserted)));
     cursor.endEditBlock();
   }
   cursor.setPosition(0);
   edit_.setTextCursor(cursor);
-  return true;
+}
+
+void QtEditControl::Beep() {
+  qt::Beep();
 }
 
 int QtEditControl::WindowPosition(int position) const {

@@ -21,15 +21,13 @@ using BeepSink = void (*)();
 void SetBeepSink(BeepSink sink);  // nullptr: the default
 void Beep();
 
-// Whether `plain` with `insert` in place of `replaced` of its positions stays
-// within the edit limit (window/edit_limit.h).
-bool FitsEditLimit(QStringView plain, int replaced, QStringView insert);
-
 // An edit box made from a template's edit control. With the upper-case style,
-// typed and pasted letters become capitals; text written by a command is not
-// touched. Enter is left to the dialog (which presses its default button) unless
-// the box takes line breaks; Ctrl+Enter always inserts one. Alt and a key that
-// types (the dialog's shortcuts never get here) types nothing and beeps.
+// the letters a to z that are typed, pasted, dropped or committed by an input
+// method become capitals (engine/text/capitals.h); text written by a command is
+// not touched. Enter is left to the dialog (which presses its default button)
+// unless the box takes line breaks; Ctrl+Enter always inserts one. Alt and a
+// key that types (the dialog's shortcuts never get here) types nothing and
+// beeps.
 class EditBox : public QPlainTextEdit {
  public:
   EditBox(QWidget* parent, bool upperCase, bool readOnly);
@@ -51,7 +49,7 @@ class EditBox : public QPlainTextEdit {
 
  private:
   void InsertTyped(QString text);
-  int SelectedLength() const;
+  bool FitsOverSelection(QStringView insert) const;
 
   // Where the last typed insertion left the undo stack and the caret.
   struct TypingRun {
@@ -77,7 +75,8 @@ class QtEditControl : public afx::EditControl {
   void SetWindowText(std::string_view text) override;
   bool IsEmpty() const override;
   void ReplaceSel(std::string_view text) override;
-  bool ReplaceText(std::string_view text) override;
+  void ReplaceText(std::string_view text) override;
+  void Beep() override;
   void SetSel(int start, int end) override;
   void ScrollCaret() override;
   void AnnounceInsertion(std::string_view text) override;

@@ -18,8 +18,6 @@ namespace {
 
 QPointer<QDialog> g_open;
 
-// Lines longer than this many average characters are paragraphs, which wrap.
-constexpr int kReadingColumns = 80;
 constexpr int kLinesShown = 32;
 
 // The help in `box`, one block a line; a line's leading blanks become its
@@ -27,7 +25,7 @@ constexpr int kLinesShown = 32;
 // Returns the width of the widest line, paragraphs counted at the reading width.
 int FillHelp(QTextEdit& box) {
   const QFontMetrics metrics(box.font());
-  const int readingWidth = metrics.averageCharWidth() * kReadingColumns;
+  const int readingWidth = metrics.averageCharWidth() * res::kHelpColumns;
   const QString text =
       QString::fromUtf8(res::kHelpText.data(), qsizetype(res::kHelpText.size())).trimmed();
   QTextCursor cursor(box.document());

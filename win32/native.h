@@ -31,9 +31,11 @@ class DialogEvents {
   virtual void OnCreated(WindowHandle dialog) = 0;
   // The dialog's own initialisation; true gives the focus to the first tab stop.
   virtual bool OnInitDialog() = 0;
-  // A control's notification, a keyboard shortcut's command, or Enter and
-  // Escape (the default button's id, IDCANCEL).
+  // A control's notification, or Enter and Escape (the default button's id,
+  // IDCANCEL).
   virtual void OnCommand(int id, int code) = 0;
+  // A keyboard shortcut of the template's table, with its command.
+  virtual void OnShortcut(int command) = 0;
   // The window is going away.
   virtual void OnDestroy() = 0;
   // The tooltip for character `position` (UTF-16) of control `controlId`,
@@ -71,6 +73,8 @@ void ScrollEditCaret(WindowHandle edit);
 void ShowEditTip(WindowHandle edit, int position, std::u16string_view tip);
 
 void Focus(WindowHandle control);
+// BM_CLICK on the control `id` of `dialog`; false when it has none.
+bool ClickControl(WindowHandle dialog, int id);
 int CheckState(WindowHandle button);  // BM_GETCHECK
 void Beep();                          // a refused edit
 

@@ -15,7 +15,7 @@ void PrepareControls(HWND dialog, const res::DialogTemplate& dialogTemplate) {
   for (const res::DialogControl& control : dialogTemplate.controls) {
     if (!hwnd) break;
     if (control.kind == res::ControlKind::Edit) {
-      PrepareEdit(hwnd);
+      PrepareEdit(hwnd, control.styles & res::kUpperCase);
       AddTips(dialog, hwnd);
     }
     // Enter presses this button, also from a box that takes no line breaks.

@@ -125,6 +125,16 @@ int RunDialog(const res::DialogTemplate& dialogTemplate, WindowHandle owner, Dia
   return static_cast<int>(result);
 }
 
+void GiveShortcut(HWND dialog, int command) {
+  if (RunningDialog* running = Running(dialog)) running->events->OnShortcut(command);
+}
+
+bool ClickControl(WindowHandle dialog, int id) {
+  const HWND control = GetDlgItem(static_cast<HWND>(dialog), id);
+  if (control) SendMessageW(control, BM_CLICK, 0, 0);
+  return control != nullptr;
+}
+
 void EndDialog(WindowHandle dialog, int result) {
   ::EndDialog(static_cast<HWND>(dialog), result);
 }

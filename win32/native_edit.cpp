@@ -1,12 +1,14 @@
 // Edit controls: their text and selection in the control's own UTF-16, and the
-// behaviour the window adds to the native edit box: the edit limit (refused
-// whole, never cut) and the whole number picked by a double-click.
+// behaviour the window adds to the native edit box: the capitals of typing and
+// pasting, the edit limit (refused whole, never cut) and the whole number
+// picked by a double-click.
 #include <windows.h>
 // after <windows.h>, which it needs
 #include <commctrl.h>
 
 #include <optional>
 
+#include "engine/text/capitals.h"
 #include "win32/native.h"
 #include "win32/native_internal.h"
 #include "window/edit_limit.h"
@@ -29,13 +31,8 @@ const wchar_t* Wide(std::u16string_view text) {
 // Whether the box would stay within the edit limit with `inserted` in place of
 // its selection.
 bool FitsAfterInsert(HWND edit, std::u16string_view inserted) {
-  const std::u16string text = EditText(edit);
   const auto [start, end] = EditSelection(edit);
-  const std::u16string_view whole(text);
-  const int replaced =
-      window::ToWindowPosition(whole, end) - window::ToWindowPosition(whole, start);
-  return window::FitsEditLimit(window::WindowLength(whole), replaced,
-                               window::WindowLength(inserted));
+  return window::FitsEditLimit(EditText(edit), start, end, inserted);
 }
 
 // What a typed character puts into the box: Ctrl+Enter's LF is a line break; a
@@ -65,31 +62,36 @@ std::u16string ClipboardText(HWND owner) {
 // 1.414213562 or 1.5E-10, where the edit box's word rule would stop at the
 // point or the sign. Elsewhere the word stays picked.
 void SelectNumberAt(HWND edit, LPARAM point) {
-  const LRESULT hit = SendMessageW(edit, EM_CHARFROMPOS, 0, point);
-  const int line = HIWORD(hit);
-  const LRESULT lineStart = SendMessageW(edit, EM_LINEINDEX, line, 0);
-  if (lineStart < 0) return;
-  // The character index comes in 16 bits: its high part is the line's.
-  LRESULT index = (lineStart & ~LRESULT(0xFFFF)) | LOWORD(hit);
-  if (index < lineStart) index += 0x10000;
+  const std::optional<EditHit> hit = HitInEdit(edit, point);
+  if (!hit) return;
+  const auto [line, lineStart, index] = *hit;
   const int length = static_cast<int>(SendMessageW(edit, EM_LINELENGTH, lineStart, 0));
   std::u16string text(static_cast<std::size_t>(std::max(length, 1)), u'\0');
   text[0] = static_cast<char16_t>(text.size());  // EM_GETLINE reads the buffer's size here
   const LRESULT copied =
       SendMessageW(edit, EM_GETLINE, line, reinterpret_cast<LPARAM>(text.data()));
   text.resize(static_cast<std::size_t>(std::max<LRESULT>(copied, 0)));
-  const std::optional<window::NumberSpan> number =
-      window::NumberAt(text, static_cast<int>(index - lineStart));
+  const std::optional<window::NumberSpan> number = window::NumberAt(text, index - lineStart);
   if (!number) return;
   SendMessageW(edit, EM_SETSEL, lineStart + number->start, lineStart + number->end);
 }
 
+// A paste as the edit box makes one (an edit that Ctrl+Z takes back), with the
+// clipboard's letters a to z as capitals.
+void PasteCapitals(HWND edit) {
+  const std::u16string text = ToCapitals(ClipboardText(edit));
+  if (!text.empty()) ReplaceEditSelection(edit, text, true);
+}
+
+// `upperCase` (the subclass's data): the box makes capitals of a to z, and only
+// of those, whatever the user's language.
 LRESULT CALLBACK EditProc(HWND edit, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
-                          DWORD_PTR) {
+                          DWORD_PTR upperCase) {
   const bool readOnly = (GetWindowLongW(edit, GWL_STYLE) & ES_READONLY) != 0;
   switch (message) {
     case WM_CHAR:
       if (!readOnly) {
+        if (upperCase) wParam = Capital(static_cast<char32_t>(wParam));
         if (const std::optional<std::u16string> typed = TypedText(static_cast<wchar_t>(wParam))) {
           if (!FitsAfterInsert(edit, *typed)) {
             Beep();
@@ -98,9 +100,16 @@ LRESULT CALLBACK EditProc(HWND edit, UINT message, WPARAM wParam, LPARAM lParam,
         }
       }
       break;
+    case WM_UNICHAR:
+      if (!readOnly && upperCase) wParam = Capital(static_cast<char32_t>(wParam));
+      break;
     case WM_PASTE:
       if (!readOnly && !FitsAfterInsert(edit, ClipboardText(edit))) {
         Beep();
+        return 0;
+      }
+      if (!readOnly && upperCase) {
+        PasteCapitals(edit);
         return 0;
       }
       break;
@@ -127,11 +136,23 @@ LRESULT CALLBACK EditProc(HWND edit, UINT message, WPARAM wParam, LPARAM lParam,
 
 }  // namespace
 
+// EM_CHARFROMPOS gives the character in 16 bits: its high part is the line
+// start's.
+std::optional<EditHit> HitInEdit(HWND edit, LPARAM point) {
+  const LRESULT hit = SendMessageW(edit, EM_CHARFROMPOS, 0, point);
+  const int line = HIWORD(hit);
+  const LRESULT lineStart = SendMessageW(edit, EM_LINEINDEX, line, 0);
+  if (lineStart < 0) return std::nullopt;
+  LRESULT index = (lineStart & ~LRESULT(0xFFFF)) | LOWORD(hit);
+  if (index < lineStart) index += 0x10000;
+  return EditHit{line, static_cast<int>(lineStart), static_cast<int>(index)};
+}
+
 // The edit limit is the window's own, counted in its positions; the native one
 // is lifted so that it never cuts an edit short.
-void PrepareEdit(HWND edit) {
+void PrepareEdit(HWND edit, bool upperCase) {
   SendMessageW(edit, EM_SETLIMITTEXT, 0x7FFFFFFE, 0);
-  SetWindowSubclass(edit, EditProc, kEditSubclassId, 0);
+  SetWindowSubclass(edit, EditProc, kEditSubclassId, upperCase ? 1 : 0);
 }
 
 std::u16string EditText(WindowHandle edit) {

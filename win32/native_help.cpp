@@ -49,7 +49,7 @@ int WidestLine(std::string_view text) {
 void ShowHelp(WindowHandle owner) {
   // Four horizontal dialog units make an average character; eight vertical ones
   // a line. Wide enough for the widest line, within reason; 24 lines high.
-  const int width = std::clamp(WidestLine(res::kHelpText), 40, 80) * 4 + 24;
+  const int width = std::clamp(WidestLine(res::kHelpText), 40, res::kHelpColumns) * 4 + 24;
   const int height = 24 * 8;
   const res::DialogControl controls[] = {
       {kTextId, res::ControlKind::Edit, "", 7, 7, width - 14, height,

@@ -6,6 +6,7 @@
 // after <windows.h>, which it needs
 #include <commctrl.h>
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -32,8 +33,19 @@ HICON LoadProgramIcon(int resourceId, bool big);
 // double-click), and the controls' spoken names.
 void PrepareControls(HWND dialog, const res::DialogTemplate& dialogTemplate);
 
-// An edit box's part of PrepareControls.
-void PrepareEdit(HWND edit);
+// Where a client point of an edit box falls: the line, the line's first
+// character and the character under the point, in the box's UTF-16 positions;
+// nullopt where the box has no such line.
+struct EditHit {
+  int line;
+  int lineStart;
+  int character;
+};
+std::optional<EditHit> HitInEdit(HWND edit, LPARAM point);
+
+// An edit box's part of PrepareControls; with `upperCase`, the letters a to z
+// typed or pasted become capitals.
+void PrepareEdit(HWND edit, bool upperCase);
 
 // The name and description a screen reader speaks for a control, over what it
 // would take from the control itself.
@@ -58,6 +70,9 @@ void RemoveTips(HWND dialog);
 void PointerMovedOverEdit(HWND edit, LPARAM point);
 void HideShownTip(HWND dialog);
 bool TipUnderPointer(NMTTDISPINFOW& info, DialogEvents& events, std::u16string& text);
+
+// Gives a keyboard shortcut's command to the dialog's DialogEvents.
+void GiveShortcut(HWND dialog, int command);
 
 // The keyboard shortcuts of the dialog running modally, from its template's
 // table, for as long as the scope lasts.

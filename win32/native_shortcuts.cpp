@@ -1,8 +1,8 @@
 // The keyboard shortcuts of the dialog running modally (Alt+D, F1...), from its
 // template's table. The dialog manager's own loop runs the dialog, so they are
-// read through its message filter: a shortcut on a control clicks it, as the
-// mouse does (a check box toggles first); any other gives its command to the
-// dialog. Other Alt+letters are left to the dialog manager, which beeps.
+// read through its message filter and given to the dialog, which carries them
+// out (CDialog::OnShortcut). Other Alt+letters are left to the dialog manager,
+// which beeps.
 #include <windows.h>
 
 #include <string_view>
@@ -41,11 +41,7 @@ bool RunShortcut(const MSG& msg) {
   for (const res::Accelerator& accelerator : res::FindAccelerators(g_templateId)) {
     const Keys keys = Parse(accelerator.keys);
     if (keys.key != msg.wParam || keys.alt != alt) continue;
-    if (const HWND control = GetDlgItem(dialog, accelerator.command)) {
-      SendMessageW(control, BM_CLICK, 0, 0);
-    } else {
-      SendMessageW(dialog, WM_COMMAND, MAKEWPARAM(accelerator.command, BN_CLICKED), 0);
-    }
+    GiveShortcut(dialog, accelerator.command);
     return true;
   }
   return false;

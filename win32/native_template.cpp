@@ -70,7 +70,8 @@ std::uint32_t ControlWindowStyle(const res::DialogControl& c) {
     case res::ControlKind::Edit:
       style |= ES_LEFT;
       if (Has(c.styles, res::kMultiLine)) style |= ES_MULTILINE;
-      if (Has(c.styles, res::kUpperCase)) style |= ES_UPPERCASE;
+      // Not ES_UPPERCASE, whose capitals follow the user's language and reach
+      // every character; the edit box applies the window's own rule (PrepareEdit).
       if (Has(c.styles, res::kAutoVScroll)) style |= ES_AUTOVSCROLL;
       if (Has(c.styles, res::kReadOnly)) style |= ES_READONLY;
       break;

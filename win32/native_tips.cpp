@@ -19,6 +19,17 @@ HWND Tips(HWND dialog) {
   return static_cast<HWND>(GetPropW(dialog, kTipsProperty));
 }
 
+// The record of the dialog's tool `id`, as the tooltip control's messages take it.
+TTTOOLINFOW Tool(HWND dialog, UINT_PTR id, UINT flags = 0, const wchar_t* text = nullptr) {
+  TTTOOLINFOW tool{};
+  tool.cbSize = sizeof tool;
+  tool.uFlags = flags;
+  tool.hwnd = dialog;
+  tool.uId = id;
+  tool.lpszText = const_cast<wchar_t*>(text);
+  return tool;
+}
+
 int LineHeight(HWND edit) {
   const HDC dc = GetDC(edit);
   const HGDIOBJ old =
@@ -30,17 +41,14 @@ int LineHeight(HWND edit) {
   return metrics.tmHeight;
 }
 
-// The character under a client point of the edit box, or -1 below its last
-// line (where no line is).
-int CharacterAt(HWND edit, POINT point) {
-  const LRESULT hit = SendMessageW(edit, EM_CHARFROMPOS, 0, MAKELPARAM(point.x, point.y));
-  const LRESULT lineStart = SendMessageW(edit, EM_LINEINDEX, HIWORD(hit), 0);
-  if (lineStart < 0) return -1;
-  LRESULT index = (lineStart & ~LRESULT(0xFFFF)) | LOWORD(hit);
-  if (index < lineStart) index += 0x10000;
-  const LRESULT at = SendMessageW(edit, EM_POSFROMCHAR, lineStart, 0);
-  if (at != -1 && point.y >= static_cast<short>(HIWORD(at)) + LineHeight(edit)) return -1;
-  return static_cast<int>(index);
+// Where a client point of the edit box falls; nullopt below its last line
+// (where no line is).
+std::optional<EditHit> HitOnLine(HWND edit, POINT point) {
+  const std::optional<EditHit> hit = HitInEdit(edit, MAKELPARAM(point.x, point.y));
+  if (!hit) return std::nullopt;
+  const LRESULT at = SendMessageW(edit, EM_POSFROMCHAR, hit->lineStart, 0);
+  if (at != -1 && point.y >= static_cast<short>(HIWORD(at)) + LineHeight(edit)) return std::nullopt;
+  return hit;
 }
 
 }  // namespace
@@ -57,20 +65,11 @@ void AddTips(HWND dialog, HWND edit) {
     if (!tips) return;
     SetPropW(dialog, kTipsProperty, tips);
     SendMessageW(tips, TTM_SETMAXTIPWIDTH, 0, 400);
-    TTTOOLINFOW shown{};
-    shown.cbSize = sizeof shown;
-    shown.uFlags = TTF_TRACK | TTF_ABSOLUTE;
-    shown.hwnd = dialog;
-    shown.uId = kShownTipId;
-    shown.lpszText = const_cast<wchar_t*>(L"");
+    TTTOOLINFOW shown = Tool(dialog, kShownTipId, TTF_TRACK | TTF_ABSOLUTE, L"");
     SendMessageW(tips, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&shown));
   }
-  TTTOOLINFOW tool{};
-  tool.cbSize = sizeof tool;
-  tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
-  tool.hwnd = dialog;
-  tool.uId = reinterpret_cast<UINT_PTR>(edit);
-  tool.lpszText = LPSTR_TEXTCALLBACKW;
+  TTTOOLINFOW tool = Tool(dialog, reinterpret_cast<UINT_PTR>(edit), TTF_IDISHWND | TTF_SUBCLASS,
+                          LPSTR_TEXTCALLBACKW);
   SendMessageW(tips, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
 }
 
@@ -81,9 +80,9 @@ void RemoveTips(HWND dialog) {
 
 // A new line under the pointer: the tip there may be another one.
 void PointerMovedOverEdit(HWND edit, LPARAM point) {
-  const POINT at{static_cast<short>(LOWORD(point)), static_cast<short>(HIWORD(point))};
-  const LRESULT line =
-      CharacterAt(edit, at) < 0 ? -1 : HIWORD(SendMessageW(edit, EM_CHARFROMPOS, 0, point));
+  const std::optional<EditHit> hit =
+      HitOnLine(edit, {static_cast<short>(LOWORD(point)), static_cast<short>(HIWORD(point))});
+  const LRESULT line = hit ? hit->line : -1;
   const auto previous = reinterpret_cast<LRESULT>(GetPropW(edit, kLineProperty)) - 1;
   if (line == previous) return;
   SetPropW(edit, kLineProperty, reinterpret_cast<HANDLE>(line + 1));
@@ -93,10 +92,7 @@ void PointerMovedOverEdit(HWND edit, LPARAM point) {
 void HideShownTip(HWND dialog) {
   const HWND tips = Tips(dialog);
   if (!tips) return;
-  TTTOOLINFOW shown{};
-  shown.cbSize = sizeof shown;
-  shown.hwnd = dialog;
-  shown.uId = kShownTipId;
+  TTTOOLINFOW shown = Tool(dialog, kShownTipId);
   SendMessageW(tips, TTM_TRACKACTIVATE, FALSE, reinterpret_cast<LPARAM>(&shown));
 }
 
@@ -108,8 +104,8 @@ bool TipUnderPointer(NMTTDISPINFOW& info, DialogEvents& events, std::u16string& 
   POINT pointer{};
   GetCursorPos(&pointer);
   ScreenToClient(edit, &pointer);
-  const int character = CharacterAt(edit, pointer);
-  text = character < 0 ? std::u16string() : events.OnToolTip(GetDlgCtrlID(edit), character);
+  const std::optional<EditHit> hit = HitOnLine(edit, pointer);
+  text = hit ? events.OnToolTip(GetDlgCtrlID(edit), hit->character) : std::u16string();
   info.lpszText = reinterpret_cast<wchar_t*>(text.data());
   info.hinst = nullptr;
   return true;
@@ -121,11 +117,7 @@ void ShowEditTip(WindowHandle editHandle, int position, std::u16string_view tip)
   const HWND tips = Tips(dialog);
   if (!tips || tip.empty()) return;
   const std::wstring text(tip.begin(), tip.end());
-  TTTOOLINFOW shown{};
-  shown.cbSize = sizeof shown;
-  shown.hwnd = dialog;
-  shown.uId = kShownTipId;
-  shown.lpszText = const_cast<wchar_t*>(text.c_str());
+  TTTOOLINFOW shown = Tool(dialog, kShownTipId, 0, text.c_str());
   SendMessageW(tips, TTM_UPDATETIPTEXTW, 0, reinterpret_cast<LPARAM>(&shown));
   // Just below the line that holds the position.
   const LRESULT at = SendMessageW(edit, EM_POSFROMCHAR, static_cast<WPARAM>(position), 0);

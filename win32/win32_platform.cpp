@@ -3,7 +3,7 @@
 #include <map>
 
 #include "window/afx.h"
-#include "window/edit_limit.h"
+#include "window/text_change.h"
 #include "window/text_positions.h"
 
 namespace zorvane::win32 {
@@ -33,19 +33,20 @@ class Win32EditControl : public afx::EditControl {
   void ReplaceSel(std::string_view text) override {
     ReplaceEditSelection(edit_, window::FromWindowText(text, kLineBreak), false);
   }
-  // A command's edit as one the user could undo with Ctrl+Z; refused whole past
-  // the edit limit.
-  bool ReplaceText(std::string_view text) override {
+  // A command's edit as one the user could undo with Ctrl+Z: only the part that
+  // differs, so that undoing and redoing it select what typing's would.
+  void ReplaceText(std::string_view text) override {
     const std::u16string wanted = window::FromWindowText(text, kLineBreak);
-    if (!window::FitsEditLimit(0, 0, window::WindowLength(wanted))) {
-      Beep();
-      return false;
+    const auto [first, last] = EditSelection(edit_);
+    const window::TextChange change = window::ChangedPart(EditText(edit_), wanted, first, last);
+    if (change.removed > 0 || change.inserted > 0) {
+      SelectInEdit(edit_, int(change.start), int(change.start + change.removed));
+      ReplaceEditSelection(edit_, std::u16string_view(wanted).substr(change.start, change.inserted),
+                           true);
     }
-    SelectInEdit(edit_, 0, -1);
-    ReplaceEditSelection(edit_, wanted, true);
     SelectInEdit(edit_, 0, 0);
-    return true;
   }
+  void Beep() override { win32::Beep(); }
   void SetSel(int start, int end) override {
     if (start == -1) {
       SelectInEdit(edit_, -1, 0);
@@ -111,6 +112,7 @@ class Win32Site : public afx::DialogSite, public DialogEvents {
   }
   bool OnInitDialog() override { return dialog_.OnInitDialog() != afx::FALSE; }
   void OnCommand(int id, int code) override { dialog_.OnCmdMsg(id, code); }
+  void OnShortcut(int command) override { dialog_.OnShortcut(command); }
   std::u16string OnToolTip(int controlId, int position) override {
     const std::u16string text = EditText(ControlOf(window_, controlId));
     return window::FromWindowText(
@@ -141,6 +143,7 @@ class Win32Site : public afx::DialogSite, public DialogEvents {
                                                                 : WindowOrder::Top);
   }
   void EndDialog(int result) override { win32::EndDialog(window_, result); }
+  bool ClickControl(int id) override { return win32::ClickControl(window_, id); }
 
  private:
   Win32Platform& platform_;

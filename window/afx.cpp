@@ -53,7 +53,14 @@ void CEdit::ReplaceSel(std::string_view text) {
 }
 
 bool CEdit::ReplaceText(std::string_view text) {
-  return m_control && m_control->ReplaceText(text);
+  if (!m_control) return false;
+  if (!window::FitsEditLimit(0, 0, static_cast<std::int64_t>(text.size()),
+                             m_control->EditLimit())) {
+    m_control->Beep();
+    return false;
+  }
+  m_control->ReplaceText(text);
+  return true;
 }
 
 void CEdit::SetSel(int start, int end) {
@@ -125,6 +132,11 @@ bool CDialog::OnCmdMsg(int id, int code) {
   }
   CWinApp* app = AfxGetApp();
   return app && app->OnCmdMsg(id, code);
+}
+
+void CDialog::OnShortcut(int command) {
+  if (m_site && m_site->ClickControl(command)) return;
+  OnCmdMsg(command, BN_CLICKED);
 }
 
 std::string CDialog::OnToolTipText(int /*id*/, int /*position*/) const {

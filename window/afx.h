@@ -63,7 +63,9 @@ class CEdit {
   void SetWindowText(std::string_view text);
   bool IsEmpty() const;  // true for an unattached object
   void ReplaceSel(std::string_view text);
-  bool ReplaceText(std::string_view text);  // false: refused, the box is unchanged
+  // An edit of the user's over the whole text; one that would pass the box's
+  // limit is refused whole with a beep, the box unchanged, and gives false.
+  bool ReplaceText(std::string_view text);
   void SetSel(int start, int end);
   void ScrollCaret();
   void AnnounceInsertion(std::string_view text);
@@ -132,6 +134,10 @@ class CDialog {
   // back to OnOK and OnCancel, anything else to the application. Returns whether
   // anything handled it.
   virtual bool OnCmdMsg(int id, int code);
+  // Called by the platform for a keyboard shortcut of the template's table: a
+  // shortcut on a control clicks it, exactly as the mouse does; any other gives
+  // its command to the dialog.
+  void OnShortcut(int command);
   // The tooltip for window position `position` of control `id`, which the
   // platform asks for when the pointer rests there; empty for none, the default.
   virtual std::string OnToolTipText(int id, int position) const;

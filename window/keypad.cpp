@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "engine/text/text_ops.h"
+#include "engine/text/utf8.h"
 #include "resources/dialogs/resource_ids.h"
 
 namespace zorvane::window {
@@ -56,10 +57,6 @@ void ClampSelection(std::string_view text, int& start, int& end) {
   end = std::clamp(end, start, Length(text));
 }
 
-bool IsUtf8Continuation(char c) {
-  return (static_cast<unsigned char>(c) & 0xC0) == 0x80;
-}
-
 }  // namespace
 
 std::span<const KeypadKey> KeypadKeys() {
@@ -107,7 +104,7 @@ KeyEdit ApplyBackSpace(std::string_view text, int start, int end) {
   if (head.ends_with("\r\n")) {
     from = start - 2;
   } else {
-    while (from > 0 && IsUtf8Continuation(text[from]))
+    while (from > 0 && IsContinuationByte(text[from]))
       --from;
   }
   return {std::string(Left(text, from)).append(after), from};

@@ -8,6 +8,8 @@
 #include <string>
 #include <string_view>
 
+#include "window/edit_limit.h"
+
 namespace zorvane::afx {
 
 class CDialog;
@@ -53,15 +55,16 @@ class EditControl {
   // front of the box's text at the cost of that text alone, however long the
   // box has grown.
   virtual void ReplaceSel(std::string_view text) = 0;
-  // Replaces the whole text as an edit of the user's would: the box's limit holds
-  // and its undo can take the edit back. When `text` is longer than the box
-  // takes, the box stays as it was, beeps and the call returns false; nothing is
-  // ever written in part. Otherwise as SetWindowText, and true. A box with
-  // neither limit nor undo of its own takes every text.
-  virtual bool ReplaceText(std::string_view text) {
-    SetWindowText(text);
-    return true;
-  }
+  // Replaces the whole text as an edit of the user's would, which its undo can
+  // take back; otherwise as SetWindowText. It takes every text: CEdit refuses
+  // one past EditLimit before. A box without undo of its own writes the text,
+  // the default.
+  virtual void ReplaceText(std::string_view text) { SetWindowText(text); }
+  // The most positions an edit of the user's may fill in the box.
+  virtual int EditLimit() const { return window::kEditLimit; }
+  // Tells the user that an edit of theirs was refused; a toolkit without a
+  // sound for it does nothing, the default.
+  virtual void Beep() {}
   // EM_SETSEL: selects start..end; start == -1 clears the selection and leaves
   // the caret where it is. Positions beyond the text stand for its end.
   virtual void SetSel(int start, int end) = 0;
@@ -100,6 +103,9 @@ class DialogSite {
   virtual void SetWindowPos(InsertAfter where) = 0;
   // Ends the modal loop; DoModal returns `result`.
   virtual void EndDialog(int result) = 0;
+  // Clicks the push button or check box `id` as the mouse does (a check box
+  // toggles first); false when the window has no such control.
+  virtual bool ClickControl(int /*id*/) { return false; }
 };
 
 // The toolkit itself.

@@ -3,18 +3,6 @@
 namespace zorvane {
 namespace {
 
-unsigned Byte(std::string_view text, std::size_t i) {
-  return static_cast<unsigned char>(text[i]);
-}
-
-// The code point of the well-formed sequence of `length` bytes at `i`.
-char32_t CodePoint(std::string_view text, std::size_t i, std::size_t length) {
-  char32_t c = Byte(text, i) & (0x7Fu >> length);
-  for (std::size_t k = 1; k < length; ++k)
-    c = (c << 6) | (Byte(text, i + k) & 0x3Fu);
-  return c;
-}
-
 // Characters that show nothing or steer the text: C1 controls, the soft
 // hyphen, zero-width and direction marks, line and paragraph separators, the
 // direction embeddings and isolates, the byte-order mark.
@@ -31,38 +19,12 @@ void AppendHex(std::string& out, unsigned byte) {
 
 }  // namespace
 
-std::size_t CharacterLength(std::string_view text, std::size_t i) {
-  const unsigned lead = Byte(text, i);
-  std::size_t length = 0;
-  if (lead < 0x80) return 1;
-  if (lead >= 0xC2 && lead <= 0xDF) {
-    length = 2;
-  } else if (lead >= 0xE0 && lead <= 0xEF) {
-    length = 3;
-  } else if (lead >= 0xF0 && lead <= 0xF4) {
-    length = 4;
-  } else {
-    return 1;
-  }
-  if (text.size() - i < length) return 1;
-  for (std::size_t k = 1; k < length; ++k) {
-    if ((Byte(text, i + k) & 0xC0u) != 0x80u) return 1;
-  }
-  // Overlong forms, surrogates and code points beyond U+10FFFF are no characters.
-  const char32_t c = CodePoint(text, i, length);
-  if ((length == 3 && (c < 0x800 || (c >= 0xD800 && c <= 0xDFFF))) ||
-      (length == 4 && (c < 0x10000 || c > 0x10FFFF))) {
-    return 1;
-  }
-  return length;
-}
-
 std::string Readable(std::string_view text) {
   std::string out;
   for (std::size_t i = 0; i < text.size();) {
-    const std::size_t length = CharacterLength(text, i);
-    const unsigned byte = Byte(text, i);
-    if (length > 1 && !Invisible(CodePoint(text, i, length))) {
+    const auto [code, length] = DecodeUtf8(text, i);
+    const auto byte = static_cast<unsigned char>(text[i]);
+    if (length > 1 && !Invisible(code)) {
       out.append(text.substr(i, length));
     } else if (byte == '\t') {
       out.append("\\t");
@@ -76,7 +38,7 @@ std::string Readable(std::string_view text) {
       out.push_back(text[i]);
     } else {
       for (std::size_t k = 0; k < length; ++k)
-        AppendHex(out, Byte(text, i + k));
+        AppendHex(out, static_cast<unsigned char>(text[i + k]));
     }
     i += length;
   }

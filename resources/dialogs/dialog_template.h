@@ -14,7 +14,7 @@ enum ControlStyle : unsigned {
   kTabStop = 1u << 0,
   kBorder = 1u << 1,
   kMultiLine = 1u << 2,
-  kUpperCase = 1u << 3,    // typed letters become capitals
+  kUpperCase = 1u << 3,    // typed a to z become capitals (engine/text/capitals.h)
   kAutoVScroll = 1u << 4,  // scrolls vertically as text is added
   kVScroll = 1u << 5,      // vertical scroll bar
   kReadOnly = 1u << 6,

@@ -7,6 +7,11 @@
 cli_case(arguments.in_order ARGS 1+2 -2^2 2*3 OUT "3\n-4\n6\n")
 cli_case(arguments.options_apply_to_all ARGS 1/4 --fix-e sin30 --deg tan45
   OUT "2.5E-01\n5E-01\n1E+00\n")
+# Only a to z are capitals, as in the window: a letter of another alphabet
+# stays and is an error (the dotless and the long s are no SIN1, sharp s no SS,
+# pi no capital pi, a full-width letter no A).
+cli_case(arguments.capitals_a_to_z_only ARGS sin0 "sın1" "ſin1" "ß" "2*π" "ａ" "Ａ"
+  OUT "0\nerror\nerror\nerror\nerror\nerror\nerror\n" STATUS 1)
 # After "--" an option's text is an expression ("--FIX-E" collapses to
 # "+FIX-E"); the options before it still apply.
 cli_case(arguments.double_dash ARGS --deg -- --fix-e SIN30 OUT "error\n0.5\n" STATUS 1)

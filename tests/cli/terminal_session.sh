@@ -66,10 +66,13 @@ send $'=3\n>' '1+2' Enter
 send $'> 1+2\n=3\n> 1+2\n=3\n>' Up Enter
 send $'> ^D\nexit 0' C-d
 # Characters beyond ASCII reach the evaluation as typed, in a German and a
-# plain UTF-8 locale alike: "2×3" is an error with its reason, not 23.
+# plain UTF-8 locale alike: "2×3" is an error with its reason, not 23; a byte
+# of no character (B2, "²" in Latin-1) is that byte, as in batch mode.
 for locale in de_DE.UTF-8 C.UTF-8; do
   start "$work/state" "$locale" --explain
   send $'> 2×3\nerror: "×" is not a number, operator, bracket or function (line 1, column 2). Type "*" to multiply.\n=error\n>' '2×3' Enter
+  pane send-keys -H 32 b2 33
+  send $'error: "\\xB2" is not a number, operator, bracket or function (line 1, column 2)\n=error\n>' Enter
   send $'> ^D\nexit 1' C-d
 done
 

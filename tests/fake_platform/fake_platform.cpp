@@ -2,15 +2,6 @@
 
 namespace zorvane::test {
 
-bool FakeEdit::ReplaceText(std::string_view newText) {
-  if (newText.size() > limit) {
-    ++beeps;
-    return false;
-  }
-  SetWindowText(newText);
-  return true;
-}
-
 void FakeEdit::ReplaceSel(std::string_view newText) {
   int start = 0;
   int end = 0;

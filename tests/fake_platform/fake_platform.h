@@ -31,7 +31,8 @@ class FakeEdit : public afx::EditControl {
   void SetWindowText(std::string_view newText) override { Set(newText, 0, 0); }
   bool IsEmpty() const override { return text.empty(); }
   void ReplaceSel(std::string_view newText) override;
-  bool ReplaceText(std::string_view newText) override;
+  int EditLimit() const override { return static_cast<int>(limit); }
+  void Beep() override { ++beeps; }
   void SetSel(int start, int end) override;
   void ScrollCaret() override { ++scrolls; }
   void AnnounceInsertion(std::string_view entry) override { announced.emplace_back(entry); }

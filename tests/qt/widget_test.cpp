@@ -9,6 +9,7 @@
 #include <QClipboard>
 #include <QDialog>
 #include <QFile>
+#include <QInputMethodEvent>
 #include <QPlainTextEdit>
 #include <QSignalSpy>
 #include <QTest>
@@ -23,6 +24,7 @@
 #include "edit_boxes.h"
 #include "help_window.h"
 #include "qt_platform.h"
+#include "tests/window/typed_twins.h"
 #include "window/edit_limit.h"
 #include "window/main_app.h"
 
@@ -64,6 +66,7 @@ void RunMainWindow(const std::function<void(Window&)>& script) {
   QTimer::singleShot(0, [&] {
     QDialog* dialog = platform.TopDialog();
     ASSERT_NE(dialog, nullptr);
+    dialog->activateWindow();  // where no window manager does (X11 on Xvfb)
     EXPECT_TRUE(QTest::qWaitForWindowActive(dialog));
     Window window{*dialog};
     script(window);
@@ -110,12 +113,60 @@ TEST(Widgets, EnterEvaluatesAndTheNewEntryIsAnnounced) {
   EXPECT_EQ(announced, (QStringList{"1.5*SQR9\n=4.5", "2\n=2"}));
 }
 
+// Typed keys, a paste and an input method's commit reach the Input Box through
+// the one rule of capitals: only a to z change (not the dotless i, the long s,
+// sharp s, pi or the full-width letters, as the toolkit's upper case would).
+TEST(Widgets, OnlyAToZBecomeCapitals) {
+  const QString typed = QStringLiteral("s\u0131n1+\u017Fin1+\u00DF+\u03C0+\uFF41\uFF21+az");
+  const QString shown = QStringLiteral("S\u0131N1+\u017FIN1+\u00DF+\u03C0+\uFF41\uFF21+AZ");
+  RunMainWindow([&](Window& w) {
+    for (const char* how : {"keys", "Ctrl+V", "input method"}) {
+      QtEditControl(*w.Input()).SetWindowText("");
+      if (how == std::string_view("keys")) {
+        for (QChar c : typed) {
+          QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString(c));
+          QApplication::sendEvent(w.Focus(), &press);
+        }
+      } else if (how == std::string_view("Ctrl+V")) {
+        QApplication::clipboard()->setText(typed);
+        w.Key(Qt::Key_V, Qt::ControlModifier);
+      } else {
+        QInputMethodEvent commit;
+        commit.setCommitString(typed);
+        QApplication::sendEvent(w.Focus(), &commit);
+      }
+      EXPECT_EQ(w.InputText().toStdString(), shown.toStdString()) << how;
+    }
+  });
+}
+
 // A double-click just behind document position `position` of `box`.
 void DoubleClick(QPlainTextEdit* box, int position) {
   QTextCursor cursor(box->document());
   cursor.setPosition(position);
   QTest::mouseDClick(box->viewport(), Qt::LeftButton, Qt::NoModifier,
                      box->cursorRect(cursor).center() + QPoint(2, 0));
+}
+
+// What a double-click shows selected is what a middle-click pastes: the X11
+// primary selection holds the whole number, in either box, not the toolkit's
+// word under the pointer ("5E" or "10" of -1.5E-10). Only a platform with a
+// primary selection can tell; ctest runs this on X11 under Xvfb (qt_tests.x11).
+TEST(Widgets, TheDoubleClickedNumberIsThePrimarySelection) {
+  QClipboard* clipboard = QApplication::clipboard();
+  if (!clipboard->supportsSelection()) GTEST_SKIP() << "no primary selection here";
+  RunMainWindow([&](Window& w) {
+    w.Type("2*-1.5E-10");
+    w.Output()->setPlainText(QStringLiteral("1/3E12\n=-1.5E-10"));
+    const std::pair<QPlainTextEdit*, int> picks[] = {
+        {w.Input(), 5}, {w.Input(), 8}, {w.Output(), 12}, {w.Output(), 15}};
+    for (const auto& [box, position] : picks) {
+      clipboard->clear(QClipboard::Selection);
+      DoubleClick(box, position);
+      EXPECT_EQ(box->textCursor().selectedText().toStdString(), "-1.5E-10") << position;
+      EXPECT_EQ(clipboard->text(QClipboard::Selection).toStdString(), "-1.5E-10") << position;
+    }
+  });
 }
 
 // Ctrl+Enter breaks the line; the keypad works at the caret and on a selection
@@ -172,6 +223,39 @@ TEST(Widgets, EditingStepByStepAndUndo) {
     for (const char* step : steps) {
       EXPECT_EQ(w.InputText(), QString::fromLatin1(step));
       w.Key(Qt::Key_Z, Qt::ControlModifier);
+    }
+  });
+}
+
+// Undoing and redoing a keypad edit leave the caret where undoing and redoing
+// the same edit typed do, at the place of the edit, so that the next key goes
+// there and not to the start of the box.
+TEST(Widgets, UndoAndRedoOfAKeyPutTheCaretWhereTypingDoes) {
+  const std::pair<int, int> carets[] = {{2, 3}, {1, 2}, {5, 10}, {2, 1}};  // undone, redone
+  RunMainWindow([&](Window& w) {
+    QtEditControl input(*w.Input());
+    for (std::size_t row = 0; row < std::size(test::kTypedTwins); ++row) {
+      const test::TypedTwin& twin = test::kTypedTwins[row];
+      const QString text = QString::fromLatin1(twin.text.data(), qsizetype(twin.text.size()));
+      for (bool byKey : {false, true}) {
+        SCOPED_TRACE(testing::Message() << twin.text << (byKey ? " key " : " typed ") << twin.key);
+        input.SetWindowText(twin.text);
+        input.SetSel(twin.start, twin.end);
+        if (byKey) {
+          w.Click(twin.key);
+        } else if (twin.typed == "\b") {
+          w.Key(Qt::Key_Backspace);
+        } else {
+          w.Type(std::string(twin.typed).c_str());
+        }
+        const auto [undone, redone] = carets[row];
+        w.Key(Qt::Key_Z, Qt::ControlModifier);
+        EXPECT_EQ(w.InputText(), text);
+        EXPECT_EQ(w.InputSelection(), std::make_pair(undone, undone));
+        w.Key(Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+        EXPECT_EQ(input.GetWindowText(), twin.edited);
+        EXPECT_EQ(w.InputSelection(), std::make_pair(redone, redone));
+      }
     }
   });
 }

@@ -14,6 +14,7 @@
 #include "resources/dialogs/dialog_template.h"
 #include "resources/dialogs/resource_ids.h"
 #include "tests/win32/harness.h"
+#include "tests/window/typed_twins.h"
 #include "win32/native_internal.h"
 #include "window/edit_limit.h"
 
@@ -81,6 +82,18 @@ void Keys(void* dialog, std::initializer_list<WORD> held, std::initializer_list<
 void Type(HWND edit, std::wstring_view text) {
   for (wchar_t c : text)
     SendMessageW(edit, WM_CHAR, c, 0);
+}
+
+void SetClipboard(void* dialog, std::wstring_view text) {
+  OpenClipboard(static_cast<HWND>(dialog));
+  EmptyClipboard();
+  const std::wstring terminated(text);
+  const std::size_t bytes = (terminated.size() + 1) * sizeof(wchar_t);
+  HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, bytes);
+  std::memcpy(GlobalLock(memory), terminated.c_str(), bytes);
+  GlobalUnlock(memory);
+  SetClipboardData(CF_UNICODETEXT, memory);
+  CloseClipboard();
 }
 
 void Click(void* dialog, int id) {
@@ -158,6 +171,31 @@ TEST(Win32Backend, TypingEnterAndTheLog) {
   });
 }
 
+// Typed and pasted, only a to z become capitals, whatever the user's language
+// (not the dotless i, the long s, sharp s, pi or the full-width letters, as
+// ES_UPPERCASE would); what a command writes stays as written, as on Linux:
+// the Paste button takes "=error" as it stands in the log.
+TEST(Win32Backend, OnlyAToZBecomeCapitals) {
+  RunMainWindow([](void* dialog, int) {
+    const HWND input = Item(dialog, IDC_INPUT);
+    const HWND output = Item(dialog, IDC_OUTPUT);
+    const std::wstring typed = L"s\x0131n1+\x017Fin1+\x00DF+\x03C0+\xFF41\xFF21+az";
+    const std::wstring shown = L"S\x0131N1+\x017FIN1+\x00DF+\x03C0+\xFF41\xFF21+AZ";
+    Type(input, typed);
+    SendMessageW(input, WM_UNICHAR, L'z', 0);  // as some input methods send it
+    EXPECT_EQ(Text(input), shown + L"Z");
+    SetWindowTextW(input, L"");
+    SetClipboard(dialog, typed);
+    SendMessageW(input, WM_PASTE, 0, 0);
+    EXPECT_EQ(Text(input), shown);
+    SetWindowTextW(output, L"1/0\r\n=error");
+    SendMessageW(output, EM_SETSEL, 5, 11);
+    Click(dialog, IDC_PASTE);
+    EXPECT_EQ(Text(input), L"=error");
+    Keys(dialog, {}, {VK_ESCAPE});
+  });
+}
+
 // An edit past the limit is refused whole: typing, and a paste that would
 // overflow, leave the box as it was; one that fits is taken whole.
 TEST(Win32Backend, EditLimitRefusesWhole) {
@@ -173,14 +211,7 @@ TEST(Win32Backend, EditLimitRefusesWhole) {
     Type(input, L"22");
     EXPECT_EQ(Text(input), full + L"2");
     for (const wchar_t* pasted : {L"33", L"\r\n"}) {
-      OpenClipboard(static_cast<HWND>(dialog));
-      EmptyClipboard();
-      const std::size_t bytes = (wcslen(pasted) + 1) * sizeof(wchar_t);
-      HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, bytes);
-      std::memcpy(GlobalLock(memory), pasted, bytes);
-      GlobalUnlock(memory);
-      SetClipboardData(CF_UNICODETEXT, memory);
-      CloseClipboard();
+      SetClipboard(dialog, pasted);
       SendMessageW(input, EM_SETSEL, 0, 1);  // one position freed by the selection
       SendMessageW(input, WM_PASTE, 0, 0);
       EXPECT_EQ(Text(input), full + L"2") << "a paste of " << wcslen(pasted) << " units";
@@ -189,9 +220,8 @@ TEST(Win32Backend, EditLimitRefusesWhole) {
   });
 }
 
-// The keypad writes at the caret, and Ctrl+Z takes it back; Paste takes the
-// log's selection; a double-click picks the whole number; the keyboard
-// shortcuts click controls.
+// The keypad writes at the caret; Paste takes the log's selection; a
+// double-click picks the whole number; the keyboard shortcuts click controls.
 TEST(Win32Backend, KeypadPasteDoubleClickAndShortcuts) {
   RunMainWindow([](void* dialog, int) {
     const HWND input = Item(dialog, IDC_INPUT);
@@ -202,8 +232,6 @@ TEST(Win32Backend, KeypadPasteDoubleClickAndShortcuts) {
     EXPECT_EQ(Text(input), L"12734");
     EXPECT_EQ(Selection(input), std::make_pair(DWORD(3), DWORD(3)));
     EXPECT_EQ(GetFocus(), input);
-    Keys(dialog, {VK_CONTROL}, {'Z'});  // a button's edit is undone as typing is
-    EXPECT_EQ(Text(input), L"1234");
 
     SetWindowTextW(output, L"2/3\r\n=0.6666666667");
     SendMessageW(output, EM_SETSEL, 6, 18);
@@ -223,6 +251,44 @@ TEST(Win32Backend, KeypadPasteDoubleClickAndShortcuts) {
     Keys(dialog, {VK_MENU}, {'D'});
     EXPECT_EQ(SendMessageW(Item(dialog, IDC_DEG), BM_GETCHECK, 0, 0), BST_CHECKED);
     EXPECT_EQ(GetFocus(), input);
+    Keys(dialog, {}, {VK_ESCAPE});
+  });
+}
+
+// Ctrl+Z after a keypad edit, and Ctrl+Z once more (the edit box's redo),
+// leave the text and the selection as after the same edit typed: at the place
+// of the edit, not the whole text selected.
+TEST(Win32Backend, UndoAndRedoOfAKeySelectWhatTypingDoes) {
+  using Selected = std::pair<DWORD, DWORD>;
+  const std::pair<Selected, Selected> selections[] = {
+      // undone, redone
+      {{2, 2}, {2, 3}},
+      {{1, 1}, {1, 2}},
+      {{3, 5}, {3, 10}},
+      {{1, 2}, {1, 1}},
+  };
+  const auto wide = [](std::string_view text) { return std::wstring(text.begin(), text.end()); };
+  RunMainWindow([&](void* dialog, int) {
+    const HWND input = Item(dialog, IDC_INPUT);
+    for (std::size_t row = 0; row < std::size(kTypedTwins); ++row) {
+      const TypedTwin& twin = kTypedTwins[row];
+      for (bool byKey : {false, true}) {
+        SCOPED_TRACE(testing::Message() << twin.key << (byKey ? " key" : " typed"));
+        SetWindowTextW(input, wide(twin.text).c_str());
+        SendMessageW(input, EM_SETSEL, twin.start, twin.end);
+        if (byKey) {
+          Click(dialog, twin.key);
+        } else {
+          Type(input, wide(twin.typed));
+        }
+        Keys(dialog, {VK_CONTROL}, {'Z'});
+        EXPECT_EQ(Text(input), wide(twin.text));
+        EXPECT_EQ(Selection(input), selections[row].first);
+        Keys(dialog, {VK_CONTROL}, {'Z'});
+        EXPECT_EQ(Text(input), wide(twin.edited));
+        EXPECT_EQ(Selection(input), selections[row].second);
+      }
+    }
     Keys(dialog, {}, {VK_ESCAPE});
   });
 }

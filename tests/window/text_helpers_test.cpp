@@ -1,12 +1,14 @@
 // The edit boxes' text helpers, shared by every toolkit: positions between a
-// box's UTF-16 text and the window's text (CR LF, UTF-8 bytes), and the number a
-// double-click picks within a line.
+// box's UTF-16 text and the window's text (CR LF, UTF-8 bytes), the number a
+// double-click picks within a line, and the part of a text a command's edit
+// changes.
 #include <gtest/gtest.h>
 
 #include <tuple>
 #include <vector>
 
 #include "window/number_at.h"
+#include "window/text_change.h"
 #include "window/text_positions.h"
 
 namespace zorvane::window {
@@ -93,6 +95,31 @@ TEST(NumberAt, PicksTheWholeNumber) {
     const std::optional<NumberSpan> span = NumberAt(line, position);
     const std::u16string got = span ? line.substr(span->start, span->end - span->start) : u"none";
     EXPECT_TRUE(got == picked) << position;
+  }
+}
+
+// What a command's edit replaces: the least part that differs, taking in the
+// selection where typing would have made the edit.
+TEST(ChangedPart, TheLeastPartAtTheSelection) {
+  const std::tuple<std::u16string, std::u16string, std::size_t, std::size_t, TextChange> rows[] = {
+      {u"1234", u"12734", 2, 2, {2, 0, 1}},
+      {u"11", u"111", 1, 1, {1, 0, 1}},  // the 1 typed at the caret, not the one behind
+      {u"11", u"111", 0, 0, {0, 0, 1}},
+      {u"12+34", u"12+SIN(34)", 3, 5, {3, 2, 7}},
+      {u"12+34", u"12+(34)", 3, 5, {3, 2, 4}},  // the selection goes whole
+      {u"12", u"1", 2, 2, {1, 1, 0}},           // BackSpace
+      {u"1+1", u"1", 1, 3, {1, 2, 0}},
+      {u"12", u"12", 1, 1, {1, 0, 0}},   // nothing to write
+      {u"5", u"", 0, 0, {0, 1, 0}},      // Clear
+      {u"12", u"3.5", 2, 2, {0, 2, 3}},  // Paste: the whole text, caret or not
+      {u"x😀", u"x😁", 3, 3, {1, 2, 2}},   // never half a pair
+      {u"😀x", u"😁x", 0, 0, {0, 2, 2}},
+  };
+  for (const auto& [now, wanted, start, end, change] : rows) {
+    EXPECT_EQ(ChangedPart(now, wanted, start, end), change) << start << ".." << end;
+    std::u16string written = now;
+    written.replace(change.start, change.removed, wanted.substr(change.start, change.inserted));
+    EXPECT_TRUE(written == wanted) << start << ".." << end;
   }
 }
 

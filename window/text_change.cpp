@@ -1,0 +1,32 @@
+#include "window/text_change.h"
+
+#include <algorithm>
+
+namespace zorvane::window {
+namespace {
+
+bool IsSecondHalf(std::u16string_view text, std::size_t i) {
+  return i < text.size() && text[i] >= 0xDC00 && text[i] <= 0xDFFF;
+}
+
+}  // namespace
+
+TextChange ChangedPart(std::u16string_view now, std::u16string_view wanted, std::size_t start,
+                       std::size_t end) {
+  const std::size_t shorter = std::min(now.size(), wanted.size());
+  end = std::min(end, now.size());
+  std::size_t head = 0;
+  while (head < std::min({shorter, start, end}) && now[head] == wanted[head])
+    ++head;
+  if (head > 0 && (IsSecondHalf(now, head) || IsSecondHalf(wanted, head))) --head;
+  const std::size_t most = std::min(shorter - head, now.size() - end);
+  std::size_t tail = 0;
+  while (tail < most && now[now.size() - 1 - tail] == wanted[wanted.size() - 1 - tail])
+    ++tail;
+  if (tail > 0 &&
+      (IsSecondHalf(now, now.size() - tail) || IsSecondHalf(wanted, wanted.size() - tail)))
+    --tail;
+  return {head, now.size() - head - tail, wanted.size() - head - tail};
+}
+
+}  // namespace zorvane::window
