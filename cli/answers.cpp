@@ -93,9 +93,8 @@ class Answers {
     if (!ranges.empty()) return Table(ranges);
     if (line_.expressions.empty()) return StandardInput();
     for (const std::string& expression : line_.expressions) {
-      const bool written = expression == kStandardInput
-                               ? StandardInput()
-                               : AnswerInput(ArgumentText(expression));
+      const bool written =
+          expression == kStandardInput ? StandardInput() : AnswerInput(ArgumentText(expression));
       if (!written) return false;
     }
     return true;

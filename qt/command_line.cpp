@@ -1,4 +1,4 @@
-#include "command_line.h"
+#include "qt/command_line.h"
 
 #include <cstdlib>
 

@@ -1,4 +1,4 @@
-#include "dialog_units.h"
+#include "qt/dialog_units.h"
 
 #include <QApplication>
 #include <QFontDatabase>

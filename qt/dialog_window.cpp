@@ -1,4 +1,4 @@
-#include "dialog_window.h"
+#include "qt/dialog_window.h"
 
 #include <QCheckBox>
 #include <QEventLoop>
@@ -10,7 +10,7 @@
 #include <QWindow>
 #include <algorithm>
 
-#include "qt_platform.h"
+#include "qt/qt_platform.h"
 #include "resources/dialogs/accelerators.h"
 #include "resources/dialogs/resource_ids.h"
 #include "window/accessible_names.h"

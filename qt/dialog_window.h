@@ -4,8 +4,8 @@
 #include <map>
 #include <memory>
 
-#include "dialog_units.h"
-#include "edit_boxes.h"
+#include "qt/dialog_units.h"
+#include "qt/edit_boxes.h"
 #include "resources/dialogs/dialog_template.h"
 #include "window/afx.h"
 

@@ -1,4 +1,4 @@
-#include "edit_boxes.h"
+#include "qt/edit_boxes.h"
 
 #include <QAccessible>
 #include <QApplication>
@@ -12,7 +12,7 @@
 #include <QToolTip>
 
 #include "engine/text/capitals.h"
-#include "text_positions.h"
+#include "qt/text_positions.h"
 #include "window/edit_limit.h"
 #include "window/number_at.h"
 #include "window/text_change.h"

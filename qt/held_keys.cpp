@@ -1,4 +1,4 @@
-#include "held_keys.h"
+#include "qt/held_keys.h"
 
 #include <QKeyEvent>
 

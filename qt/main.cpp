@@ -1,5 +1,5 @@
 // zorvane: the calculator window.
-#include "window_program.h"
+#include "qt/window_program.h"
 
 int main(int argc, char* argv[]) {
   return zorvane::qt::RunWindowProgram(argc, argv);

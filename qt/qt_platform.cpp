@@ -1,12 +1,12 @@
-#include "qt_platform.h"
+#include "qt/qt_platform.h"
 
 #include <QCoreApplication>
 #include <QFile>
 #include <QImageReader>
 #include <QPixmap>
 
-#include "dialog_window.h"
-#include "help_window.h"
+#include "qt/dialog_window.h"
+#include "qt/help_window.h"
 #include "resources/dialogs/resource_ids.h"
 
 namespace zorvane::qt {

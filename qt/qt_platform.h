@@ -3,7 +3,7 @@
 #include <QIcon>
 #include <vector>
 
-#include "held_keys.h"
+#include "qt/held_keys.h"
 #include "window/platform.h"
 
 class QDialog;

@@ -1,4 +1,4 @@
-#include "text_positions.h"
+#include "qt/text_positions.h"
 
 #include "window/text_positions.h"
 

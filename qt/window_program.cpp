@@ -4,10 +4,10 @@
 #include <string>
 #include <vector>
 
-#include "command_line.h"
-#include "qt_platform.h"
+#include "qt/command_line.h"
+#include "qt/qt_platform.h"
+#include "qt/window_program.h"
 #include "window/main_app.h"
-#include "window_program.h"
 #include "zorvane_facts.h"
 
 namespace {

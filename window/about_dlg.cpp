@@ -1,4 +1,4 @@
-#include "about_dlg.h"
+#include "window/about_dlg.h"
 
 #include "resources/dialogs/resource_ids.h"
 

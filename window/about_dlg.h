@@ -1,6 +1,6 @@
 #pragma once
 
-#include "afx.h"
+#include "window/afx.h"
 
 namespace zorvane::window {
 

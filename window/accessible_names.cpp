@@ -1,8 +1,8 @@
-#include "accessible_names.h"
+#include "window/accessible_names.h"
 
-#include "keypad.h"
 #include "resources/dialogs/accelerators.h"
 #include "resources/dialogs/resource_ids.h"
+#include "window/keypad.h"
 
 namespace zorvane::window {
 namespace {

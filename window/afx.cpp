@@ -1,4 +1,4 @@
-#include "afx.h"
+#include "window/afx.h"
 
 namespace zorvane::afx {
 

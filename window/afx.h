@@ -9,8 +9,8 @@
 #include <string_view>
 #include <vector>
 
-#include "afx_ids.h"
-#include "platform.h"
+#include "resources/dialogs/standard_ids.h"
+#include "window/platform.h"
 
 namespace zorvane::afx {
 

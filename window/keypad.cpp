@@ -1,4 +1,4 @@
-#include "keypad.h"
+#include "window/keypad.h"
 
 #include <algorithm>
 

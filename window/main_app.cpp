@@ -1,7 +1,7 @@
-#include "main_app.h"
+#include "window/main_app.h"
 
-#include "main_dlg.h"
 #include "resources/dialogs/resource_ids.h"
+#include "window/main_dlg.h"
 
 namespace zorvane::window {
 

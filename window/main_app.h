@@ -2,7 +2,7 @@
 
 #include <span>
 
-#include "afx.h"
+#include "window/afx.h"
 
 namespace zorvane::window {
 

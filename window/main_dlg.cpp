@@ -1,13 +1,13 @@
-#include "main_dlg.h"
+#include "window/main_dlg.h"
 
 #include <algorithm>
 #include <limits>
 
-#include "about_dlg.h"
 #include "engine/exe.h"
 #include "engine/text/text_ops.h"
-#include "keypad.h"
 #include "resources/dialogs/resource_ids.h"
+#include "window/about_dlg.h"
+#include "window/keypad.h"
 
 namespace zorvane::window {
 namespace {

@@ -4,9 +4,9 @@
 #include <string>
 #include <vector>
 
-#include "afx.h"
 #include "engine/function_mode.h"
-#include "error_reasons.h"
+#include "window/afx.h"
+#include "window/error_reasons.h"
 
 namespace zorvane::window {
 

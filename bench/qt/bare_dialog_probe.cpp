@@ -7,7 +7,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "first_paint_probe.h"
+#include "bench/qt/first_paint_probe.h"
 
 int main(int argc, char* argv[]) {
   QApplication application(argc, argv);

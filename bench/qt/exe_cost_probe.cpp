@@ -18,8 +18,8 @@
 #include <string_view>
 #include <vector>
 
-#include "edit_boxes.h"
-#include "qt_platform.h"
+#include "qt/edit_boxes.h"
+#include "qt/qt_platform.h"
 #include "window/main_dlg.h"
 
 namespace {

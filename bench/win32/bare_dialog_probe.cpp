@@ -5,7 +5,7 @@
 
 #include <vector>
 
-#include "first_paint_probe.h"
+#include "bench/win32/first_paint_probe.h"
 #include "win32/native_template.h"
 
 namespace {

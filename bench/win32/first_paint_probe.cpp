@@ -1,4 +1,4 @@
-#include "first_paint_probe.h"
+#include "bench/win32/first_paint_probe.h"
 
 #include <windows.h>
 // after <windows.h>, which it needs

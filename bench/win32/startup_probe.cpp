@@ -1,6 +1,6 @@
 // zorvane_startup_probe.exe: zorvane.exe itself, reporting its first paint (see
 // first_paint_probe.h), for scripts/startup-compare-windows.
-#include "first_paint_probe.h"
+#include "bench/win32/first_paint_probe.h"
 #include "win32/win32_platform.h"
 #include "window/main_app.h"
 

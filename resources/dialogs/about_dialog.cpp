@@ -1,8 +1,8 @@
 // Dialog template 131: the About box.
-#include "about_dialog.h"
+#include "resources/dialogs/about_dialog.h"
 
-#include "resource_ids.h"
-#include "window/afx_ids.h"
+#include "resources/dialogs/resource_ids.h"
+#include "resources/dialogs/standard_ids.h"
 #include "zorvane_facts.h"
 
 namespace zorvane::res {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "dialog_template.h"
+#include "resources/dialogs/dialog_template.h"
 
 namespace zorvane::res {
 

@@ -1,7 +1,7 @@
-#include "accelerators.h"
+#include "resources/dialogs/accelerators.h"
 
-#include "resource_ids.h"
-#include "window/afx_ids.h"
+#include "resources/dialogs/resource_ids.h"
+#include "resources/dialogs/standard_ids.h"
 
 namespace zorvane::res {
 namespace {

@@ -1,6 +1,6 @@
-#include "about_dialog.h"
-#include "dialog_template.h"
-#include "main_dialog.h"
+#include "resources/dialogs/about_dialog.h"
+#include "resources/dialogs/dialog_template.h"
+#include "resources/dialogs/main_dialog.h"
 
 namespace zorvane::res {
 

@@ -1,8 +1,8 @@
 // Dialog template 102: the calculator's main window.
-#include "main_dialog.h"
+#include "resources/dialogs/main_dialog.h"
 
-#include "resource_ids.h"
-#include "window/afx_ids.h"
+#include "resources/dialogs/resource_ids.h"
+#include "resources/dialogs/standard_ids.h"
 
 namespace zorvane::res {
 namespace {

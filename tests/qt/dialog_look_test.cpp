@@ -14,8 +14,8 @@
 #include <QStyle>
 #include <QStyleOptionButton>
 
-#include "dialog_window.h"
-#include "qt_platform.h"
+#include "qt/dialog_window.h"
+#include "qt/qt_platform.h"
 #include "resources/dialogs/resource_ids.h"
 #include "window/about_dlg.h"
 #include "window/main_dlg.h"

@@ -21,9 +21,9 @@
 #include <clocale>
 #include <functional>
 
-#include "edit_boxes.h"
-#include "help_window.h"
-#include "qt_platform.h"
+#include "qt/edit_boxes.h"
+#include "qt/help_window.h"
+#include "qt/qt_platform.h"
 #include "tests/window/typed_twins.h"
 #include "window/edit_limit.h"
 #include "window/main_app.h"
