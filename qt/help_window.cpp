@@ -3,7 +3,6 @@
 #include <QDialog>
 #include <QDialogButtonBox>
 #include <QFontMetrics>
-#include <QPointer>
 #include <QScreen>
 #include <QScrollBar>
 #include <QTextBlock>
@@ -15,8 +14,6 @@
 
 namespace zorvane::qt {
 namespace {
-
-QPointer<QDialog> g_open;
 
 constexpr int kLinesShown = 32;
 
@@ -91,12 +88,7 @@ void ShowHelpWindow(QWidget* owner) {
   window.resize(size);
   text->setFocus();
 
-  g_open = &window;
   window.exec();
-}
-
-QDialog* OpenHelpWindow() {
-  return g_open.data();
 }
 
 }  // namespace zorvane::qt

@@ -1,6 +1,5 @@
 #pragma once
 
-class QDialog;
 class QWidget;
 
 namespace zorvane::qt {
@@ -10,8 +9,5 @@ namespace zorvane::qt {
 // with Escape, Close or the close box. Plain text: nothing is fetched and no
 // browser is started.
 void ShowHelpWindow(QWidget* owner);
-
-// The help window while it is open; for tests.
-QDialog* OpenHelpWindow();
 
 }  // namespace zorvane::qt

@@ -155,7 +155,6 @@ class CDialog {
   void SetFont(int controlId, StockFont font);
 
   Platform& GetPlatform() { return m_platform; }
-  DialogSite* GetSite() const { return m_site; }
 
  private:
   friend void DDX_Control(CDataExchange*, int, CEdit&);

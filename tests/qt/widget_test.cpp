@@ -455,7 +455,7 @@ TEST(Widgets, EveryCommandFromTheKeyboard) {
          {std::pair{Qt::Key_F1, Qt::NoModifier}, std::pair{Qt::Key_H, Qt::AltModifier}}) {
       QString shown;
       QTimer::singleShot(0, [&] {
-        QDialog* help = OpenHelpWindow();
+        auto* help = qobject_cast<QDialog*>(QApplication::activeModalWidget());
         ASSERT_NE(help, nullptr);
         auto* text = help->findChild<QTextEdit*>();
         EXPECT_EQ(help->font(), w.dialog.font());

@@ -273,5 +273,26 @@ TEST(FunctionMode, StoreAskForEachVariableAndRecall) {
   });
 }
 
+// The window keeps the values given at the prompts of the evaluation under way,
+// so that the reason of a failed entry says in which one the fault stands; a
+// new evaluation starts without them.
+TEST(FunctionMode, AFailedEntrySaysInWhichValueTheFaultStands) {
+  RunMainWindow([](FakeSite& w, window::CMainDlg& dlg) {
+    w.input.Set("X0*2+X1", 0, 0);
+    w.Click(1032);  // F_IN
+    w.Click(1051);  // F_Mode
+    for (const char* value : {"X0=$", "X0=1"}) {
+      w.Click(1011);  // EXE: X0=
+      Evaluate(w, value);
+      Evaluate(w, "X1=1");
+    }
+    ASSERT_EQ(w.output.text, "X0*2+X1=(1)*2+(1)\r\n=3\r\nX0*2+X1=($)*2+(1)\r\n=error");
+    EXPECT_EQ(dlg.OnToolTipText(1002, 30),
+              "\"$\" is not a number, operator, bracket or function "
+              "(in the value of X0, line 1, column 1)");
+    EXPECT_EQ(dlg.OnToolTipText(1002, 0), "");
+  });
+}
+
 }  // namespace
 }  // namespace zorvane::test
