@@ -10,17 +10,13 @@
 
 #include "cli/console.h"
 #include "cli/windows_text.h"
+#include "engine/text/utf8.h"
 
 namespace zorvane::cli {
 
 std::string Utf8FromUtf16(std::wstring_view text) {
-  if (text.empty()) return {};
-  const int length = static_cast<int>(text.size());
-  const int size =
-      WideCharToMultiByte(CP_UTF8, 0, text.data(), length, nullptr, 0, nullptr, nullptr);
-  std::string utf8(static_cast<std::size_t>(size), '\0');
-  WideCharToMultiByte(CP_UTF8, 0, text.data(), length, utf8.data(), size, nullptr, nullptr);
-  return utf8;
+  // wchar_t is a UTF-16 unit on Windows.
+  return ToUtf8(std::u16string(text.begin(), text.end()));
 }
 
 void PrepareStandardStreams() {

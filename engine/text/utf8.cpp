@@ -64,4 +64,15 @@ void AppendUtf16(std::u16string& out, char32_t code) {
   out.push_back(static_cast<char16_t>(0xDC00 + (code & 0x3FF)));
 }
 
+std::string ToUtf8(std::u16string_view text) {
+  std::string utf8;
+  utf8.reserve(text.size());
+  for (std::size_t i = 0; i < text.size();) {
+    const TextCharacter c = DecodeUtf16(text, i);
+    AppendUtf8(utf8, c.code);
+    i += c.length;
+  }
+  return utf8;
+}
+
 }  // namespace zorvane

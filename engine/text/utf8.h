@@ -57,4 +57,7 @@ constexpr std::size_t Utf8Length(char32_t code) {
 void AppendUtf8(std::string& out, char32_t code);
 void AppendUtf16(std::u16string& out, char32_t code);
 
+// UTF-16 text as UTF-8, an unpaired surrogate as U+FFFD.
+std::string ToUtf8(std::u16string_view text);
+
 }  // namespace zorvane

@@ -66,6 +66,9 @@ TEST(Utf16, OnlyAPairIsOneCharacter) {
       EXPECT_EQ(written, units);
     }
   }
+  // A whole text, as the Windows command line hands it over.
+  EXPECT_EQ(ToUtf8(std::u16string{u'2', u'\xD83D', u'\xDE00', u'\xDFFF', u'x'}),
+            "2\xF0\x9F\x98\x80\xEF\xBF\xBDx");
 }
 
 std::u16string Utf16(std::string_view text) {
