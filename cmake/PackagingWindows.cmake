@@ -14,15 +14,8 @@ install(FILES ${PROJECT_SOURCE_DIR}/LICENSE DESTINATION . RENAME LICENSE.txt)
 
 # The 32-bit build installs beside the 64-bit one, under its own names.
 if(CMAKE_SIZEOF_VOID_P EQUAL 8)
-  # NSIS64 finds a 64-bit NSIS on a Windows host; the installer it makes is a
-  # 64-bit program by the script's Target, NSIS's amd64-unicode stub and
-  # plug-ins (in Debian's nsis), given on makensis's command line ahead of the
-  # script. cpack splits that command line at each space not escaped with a
-  # backslash, and the backslash is escaped once more for CPackConfig.cmake,
-  # as in CPACK_SOURCE_IGNORE_FILES. The installer and its uninstaller then
-  # write the 64-bit registry view.
+  # A 64-bit installer (CPackWindowsInstaller.cmake).
   set(CPACK_GENERATOR ZIP NSIS64)
-  set(CPACK_NSIS_EXECUTABLE_PRE_ARGUMENTS "-XTarget\\\\ amd64-unicode")
   set(zorvane_windows_arch win64)
   set(zorvane_windows_bits 64-bit)
   set(CPACK_NSIS_INSTALL_ROOT "$PROGRAMFILES64")
@@ -35,6 +28,7 @@ else()
   set(CPACK_NSIS_DISPLAY_NAME "Zorvane (32-bit)")
 endif()
 set(CPACK_PACKAGE_FILE_NAME zorvane-${PROJECT_VERSION}-${zorvane_windows_arch})
+set(CPACK_PROJECT_CONFIG_FILE ${CMAKE_CURRENT_LIST_DIR}/CPackWindowsInstaller.cmake)
 set(CPACK_PACKAGE_INSTALL_DIRECTORY Zorvane)
 
 get_property(CPACK_PACKAGE_EXECUTABLES GLOBAL PROPERTY ZORVANE_START_MENU)
