@@ -18,8 +18,16 @@ set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
 
 set(CMAKE_EXE_LINKER_FLAGS_INIT "-static")
 
-# ctest runs the Windows programs of the tests under Wine.
-find_program(ZORVANE_WINE wine)
-if(ZORVANE_WINE)
-  set(CMAKE_CROSSCOMPILING_EMULATOR ${ZORVANE_WINE})
+# ctest runs the Windows programs of the tests under Wine, through the loader
+# of their architecture: wine64 for x86_64, wine for i686 (Debian keeps both in
+# /usr/lib/wine). Not Debian's /usr/bin/wine: whenever wine32 is installed it
+# starts every program, 64-bit ones too, through the 32-bit loader, which a
+# kernel that runs no 32-bit programs cannot execute.
+if(CMAKE_SYSTEM_PROCESSOR STREQUAL x86_64)
+  find_program(ZORVANE_WINE_LOADER wine64 HINTS /usr/lib/wine)
+else()
+  find_program(ZORVANE_WINE_LOADER wine HINTS /usr/lib/wine)
+endif()
+if(ZORVANE_WINE_LOADER)
+  set(CMAKE_CROSSCOMPILING_EMULATOR ${ZORVANE_WINE_LOADER})
 endif()

@@ -8,13 +8,18 @@
 #   smoke_xvfb.sh ZORVANE_EXE PEEK_EXE [SCREENSHOT.png]
 #
 # Runs in the Wine prefix of WINEPREFIX, whose graphics driver it sets to X11
-# for the run and back to the null driver at the end.
+# for the run and back to the null driver at the end; the programs through the
+# Wine loader of their architecture (scripts/lib/wine.bash).
 set -euo pipefail
 zorvane=$1
 peek=$2
 picture=${3:-}
 : "${WINEPREFIX:?set WINEPREFIX to a Wine prefix}"
 export WINEDEBUG=-all
+# shellcheck source=scripts/lib/wine.bash
+source "$(dirname "${BASH_SOURCE[0]}")/../../scripts/lib/wine.bash"
+zorvane_wine_setup
+wine64=$ZORVANE_WINE64
 
 number=90
 while [[ -e /tmp/.X11-unix/X$number || -e /tmp/.X$number-lock ]]; do number=$((number + 1)); done
@@ -24,7 +29,7 @@ drivers='HKCU\Software\Wine\Drivers'
 cleanup() {
   timeout 20 wineserver -k 2>/dev/null || true
   for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done
-  timeout 30 wine reg add "$drivers" /v Graphics /d null /f >/dev/null 2>&1 || true
+  timeout 30 "$wine64" reg add "$drivers" /v Graphics /d null /f >/dev/null 2>&1 || true
   timeout 20 wineserver -w 2>/dev/null || true
 }
 trap cleanup EXIT
@@ -39,10 +44,11 @@ for _ in $(seq 100); do [[ -e /tmp/.X11-unix/X$number ]] && break; sleep 0.05; d
 openbox --sm-disable >/dev/null 2>&1 &
 pids+=($!)
 timeout 20 wineserver -k 2>/dev/null || true
-timeout 30 wine reg add "$drivers" /v Graphics /d x11 /f >/dev/null 2>&1
+timeout 30 "$wine64" reg add "$drivers" /v Graphics /d x11 /f >/dev/null 2>&1
 timeout 20 wineserver -w
 
-wine "$zorvane" &
+loader=$(zorvane_wine_for "$zorvane")
+"$loader" "$zorvane" &
 pids+=($!)
 window=$(timeout 60 xdotool search --sync --onlyvisible --name '^Zorvane$' | head -n 1)
 [[ -n "$window" ]] || fail "the window did not appear"
@@ -53,7 +59,7 @@ xdotool key --delay 50 alt+d
 xdotool type --delay 30 '2*(1+sin30'
 xdotool key Return
 sleep 0.5
-boxes=$(timeout 30 wine "$peek" | tr -d '\r')
+boxes=$(zorvane_wine -t 30 "$peek" | tr -d '\r')
 expected=$'2*(1+SIN30\n--\n2*(1+SIN30\n=3\n--'
 [[ "$boxes" == "$expected" ]] || fail "the boxes read"$'\n'"$boxes"$'\n'"instead of"$'\n'"$expected"
 [[ -n "$picture" ]] && import -window "$window" -frame "$picture"
