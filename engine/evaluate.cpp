@@ -32,7 +32,7 @@ std::string Normalise(TypedText& typed) {
   ReplaceAllShrinking(text, "{", "(");
   ReplaceAllShrinking(text, "]", ")");
   ReplaceAllShrinking(text, "}", ")");
-  CollapseSignPairs(text, typed.of);
+  if (HasSignPair(text)) CollapseSignPairs(text, typed.Positions());
   return text;
 }
 
@@ -43,13 +43,17 @@ Outcome Run(std::string_view display, TypedText typed, const Options& options,
   std::string text = Normalise(typed);
   if (Contains(display, "()")) return Error(EmptyBracketsFailure(display, typed));
   text = "(" + text + ")";
-  typed.of.insert(typed.of.begin(), 0);
-  typed.of.push_back(typed.Evaluated().size() + 1);
-  text = CodeNamesHoldingTheExponentMark(text, typed.of);
+  typed.Wrap();
+  // The names that hold the exponent mark "E" (EXP) are coded before the
+  // exponent notation is read, so that it never takes their "E" for its mark.
+  for (const Function* f : FunctionsCodedFirst()) {
+    if (Contains(text, f->name))
+      text = ReplaceAllTracked(text, f->name, f->code, typed.Positions());
+  }
   Trace(trace, "wrap", text);
   if (text.find(kTypedExponentMark) != std::string::npos) {
     const std::string unexpanded = text;
-    const std::size_t failedAt = ExpandExponentNotation(text, typed.of);
+    const std::size_t failedAt = ExpandExponentNotation(text, typed.Positions());
     if (failedAt != std::string::npos) {
       return Error(ExponentMarkFailure(unexpanded, failedAt, typed, options.degreesOption));
     }
@@ -60,8 +64,8 @@ Outcome Run(std::string_view display, TypedText typed, const Options& options,
   }
   // A failed reduction is explained from the text as it stood before the
   // codes went in.
-  const std::string checked = text;
-  SubstituteFunctionCodes(text);
+  const std::string checked = std::move(text);
+  text = SubstituteFunctionCodes(checked);
   Trace(trace, "syntax", text);
   if (text == "()") return {OutcomeKind::Empty, {}, {}};
   // An empty bracket pair has no value; nothing can be computed from it.

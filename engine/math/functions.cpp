@@ -143,15 +143,6 @@ const Function* FunctionWithCode(std::string_view code) {
   return f.code == code ? &f : nullptr;
 }
 
-std::string CodeNamesHoldingTheExponentMark(std::string_view text,
-                                            std::vector<std::size_t>& positions) {
-  std::string coded(text);
-  for (const Function* f : kCodedFirst) {
-    if (Contains(coded, f->name)) coded = ReplaceAllTracked(coded, f->name, f->code, positions);
-  }
-  return coded;
-}
-
 double AngleFactor(bool deg) {
   return deg ? kDegree : 1.0;
 }

@@ -51,11 +51,6 @@ std::span<const Function* const> FunctionsCodedBySyntax();
 // The function whose code is `code` ("F[11]"), or none.
 const Function* FunctionWithCode(std::string_view code);
 
-// `text` with the names of FunctionsCodedFirst() replaced by their codes.
-// Keeps `positions` (see ReplaceAllTracked) in step.
-std::string CodeNamesHoldingTheExponentMark(std::string_view text,
-                                            std::vector<std::size_t>& positions);
-
 // The factor that turns the angles of the angle unit into radians.
 double AngleFactor(bool deg);
 

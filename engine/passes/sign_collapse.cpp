@@ -39,13 +39,6 @@ unsigned RulesWithAPair(std::string_view text, unsigned firstRule) {
   return rules;
 }
 
-bool HasSignPair(std::string_view text) {
-  for (std::size_t i = 1; i < text.size(); ++i) {
-    if (IsSign(text[i]) && IsSign(text[i - 1])) return true;
-  }
-  return false;
-}
-
 // One rule over [begin, end) in place, from left to right without overlaps;
 // returns the new end. Every rule puts in one character for two.
 std::size_t ApplyRule(std::string& text, std::size_t begin, std::size_t end, const Rule& rule) {
@@ -67,6 +60,13 @@ std::size_t ApplyRule(std::string& text, std::size_t begin, std::size_t end, con
 }
 
 }  // namespace
+
+bool HasSignPair(std::string_view text) {
+  for (std::size_t i = 1; i < text.size(); ++i) {
+    if (IsSign(text[i]) && IsSign(text[i - 1])) return true;
+  }
+  return false;
+}
 
 std::size_t CollapseSignsInRange(std::string& text, std::size_t begin, std::size_t end) {
   // A rule without a pair changes nothing; the pairs are looked for again only

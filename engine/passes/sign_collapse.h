@@ -21,6 +21,9 @@ inline bool IsCollapsiblePair(char first, char second) {
   return second == '+' && (first == '/' || first == '*' || first == '(');
 }
 
+// True when two signs stand side by side somewhere in `text`.
+bool HasSignPair(std::string_view text);
+
 // Normalisation of the typed text: "--" by "+", "+-" by "-", "-+" by "-",
 // "++" by "+", repeated while any of the four pairs remains. Keeps
 // `positions` (see ReplaceAllTracked) in step.

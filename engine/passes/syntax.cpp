@@ -368,7 +368,7 @@ std::string TokenText(std::string_view text, std::size_t i) {
   return std::string(token);
 }
 
-void SubstituteFunctionCodes(std::string& text) {
+std::string SubstituteFunctionCodes(std::string_view text) {
   // After the check every letter belongs to a token and no name can be found
   // across two tokens, so one pass from the left gives the same text as
   // replacing the names one after the other. Names and PI begin with a capital.
@@ -376,15 +376,15 @@ void SubstituteFunctionCodes(std::string& text) {
   std::size_t i = 0;
   while (i < text.size() && !isCapital(text[i]))
     ++i;
-  if (i == text.size()) return;
-  std::string coded(text, 0, i);
+  if (i == text.size()) return std::string(text);
+  std::string coded(text.substr(0, i));
   coded.reserve(text.size() * 2);
   while (i < text.size()) {
     if (!isCapital(text[i])) {
       coded.push_back(text[i++]);
       continue;
     }
-    const std::string_view rest = std::string_view(text).substr(i);
+    const std::string_view rest = text.substr(i);
     // No name begins another, so the first that matches is the only one.
     const Function* name = nullptr;
     for (const Function* f : FunctionsCodedBySyntax()) {
@@ -403,7 +403,7 @@ void SubstituteFunctionCodes(std::string& text) {
       coded.push_back(text[i++]);
     }
   }
-  text = std::move(coded);
+  return coded;
 }
 
 }  // namespace zorvane

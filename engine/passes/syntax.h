@@ -43,6 +43,6 @@ std::string TokenText(std::string_view text, std::size_t i);
 
 // Replaces the function names by their codes "F[11]" to "F[20]" and PI by
 // "3.141592653589793".
-void SubstituteFunctionCodes(std::string& text);
+std::string SubstituteFunctionCodes(std::string_view text);
 
 }  // namespace zorvane

@@ -21,7 +21,10 @@ std::string TypedExponentNumber::Written() const {
 std::vector<TypedExponentNumber> FindTypedExponentNumbers(std::string_view text,
                                                           const TypedText& typed) {
   std::vector<TypedExponentNumber> numbers;
-  const auto& of = typed.of;
+  // Only a rewrite of exponent marks puts "*10^" in, and a rewrite writes
+  // the positions out.
+  if (typed.WrittenPositions() == nullptr) return numbers;
+  const auto& of = *typed.WrittenPositions();
   const std::string_view evaluated = typed.Evaluated();
   for (std::size_t star = text.find(kPowerOfTen); star != std::string_view::npos;
        star = text.find(kPowerOfTen, star + 1)) {

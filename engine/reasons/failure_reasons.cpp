@@ -162,7 +162,7 @@ Failure EmptyBracketsFailure(std::string_view display, const TypedText& typed) {
 Failure SuppliedEmptyBracketsFailure(std::size_t emptyAt, const TypedText& typed) {
   // The "(" of the brackets around the whole text was typed nowhere; the pair
   // then begins with the typed ")" after it.
-  const bool aroundAll = emptyAt < typed.of.size() && typed.of[emptyAt] == 0;
+  const bool aroundAll = typed.BeforeTyped(emptyAt);
   return PlacedAt("empty brackets \"()\"", typed, aroundAll ? emptyAt + 1 : emptyAt);
 }
 

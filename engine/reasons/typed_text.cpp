@@ -1,6 +1,7 @@
 #include "engine/reasons/typed_text.h"
 
 #include <algorithm>
+#include <numeric>
 
 #include "engine/text/characters.h"
 
@@ -47,30 +48,71 @@ TypedText::TypedText(std::string_view evaluated, std::string_view formula,
 }
 
 std::string TypedText::Strip() {
-  // Two places more for the brackets put around the text.
-  of.clear();
-  of.reserve(evaluated_.size() + 2);
-  if (evaluated_.find_first_of("\r ") == std::string_view::npos) {
-    for (std::size_t i = 1; i <= evaluated_.size(); ++i)
-      of.push_back(i);
-    return std::string(evaluated_);
-  }
+  const std::string_view typed = evaluated_;
+  std::size_t blank = typed.find(' ');
+  std::size_t cr = typed.find('\r');
+  written_ = blank != std::string_view::npos || cr != std::string_view::npos;
+  if (!written_) return std::string(typed);
   std::string text;
-  text.reserve(evaluated_.size());
-  for (std::size_t i = 0; i < evaluated_.size(); ++i) {
-    if (evaluated_[i] == '\r' && i + 1 < evaluated_.size() && evaluated_[i + 1] == '\n') {
-      ++i;
-    } else if (evaluated_[i] != ' ') {
-      text.push_back(evaluated_[i]);
-      of.push_back(i + 1);
+  text.reserve(typed.size());
+  // Two places more for the brackets put around the text.
+  of_.clear();
+  of_.reserve(typed.size() + 2);
+  for (std::size_t i = 0; i < typed.size();) {
+    // A run of characters kept, whole.
+    const std::size_t end = std::min({blank, cr, typed.size()});
+    text.append(typed.substr(i, end - i));
+    const std::size_t before = of_.size();
+    of_.resize(before + (end - i));
+    std::iota(of_.begin() + static_cast<std::ptrdiff_t>(before), of_.end(), i + 1);
+    if (end == typed.size()) break;
+    // A blank goes, and so does a line break; a lone CR stays.
+    std::size_t next = end + 1;
+    if (end == blank) {
+      blank = typed.find(' ', next);
+    } else {
+      if (next < typed.size() && typed[next] == '\n') {
+        ++next;
+      } else {
+        text.push_back('\r');
+        of_.push_back(end + 1);
+      }
+      cr = typed.find('\r', end + 1);
     }
+    i = next;
   }
   return text;
 }
 
+void TypedText::Wrap() {
+  wrapped_ = true;
+  if (!written_) return;
+  of_.insert(of_.begin(), 0);
+  of_.push_back(evaluated_.size() + 1);
+}
+
+std::vector<std::size_t>& TypedText::Positions() {
+  if (!written_) {
+    of_.clear();
+    of_.reserve(evaluated_.size() + 2);
+    if (wrapped_) of_.push_back(0);
+    for (std::size_t i = 1; i <= evaluated_.size(); ++i)
+      of_.push_back(i);
+    if (wrapped_) of_.push_back(evaluated_.size() + 1);
+    written_ = true;
+  }
+  return of_;
+}
+
 std::size_t TypedText::TypedIndex(std::size_t index) const {
-  const std::size_t typedIndex = index < of.size() ? of[index] : evaluated_.size() + 1;
-  return typedIndex == 0 ? 0 : std::min(typedIndex - 1, evaluated_.size());
+  // `typed` counts from 1, as the positions do.
+  std::size_t typed = index + (wrapped_ ? 0 : 1);
+  if (written_) typed = index < of_.size() ? of_[index] : evaluated_.size() + 1;
+  return typed == 0 ? 0 : std::min(typed - 1, evaluated_.size());
+}
+
+bool TypedText::BeforeTyped(std::size_t index) const {
+  return written_ ? index < of_.size() && of_[index] == 0 : wrapped_ && index == 0;
 }
 
 TypedText::Origin TypedText::OriginOf(std::size_t evaluatedIndex) const {

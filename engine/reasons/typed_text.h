@@ -32,15 +32,23 @@ class TypedText {
   // each character kept where it stands in the evaluated text.
   std::string Strip();
 
-  // `of` holds one entry for each character of the working text: its index
-  // in the evaluated text plus 1; 0 stands before the evaluated text (the
-  // bracket put around it) and its size + 1 after it. Every rewrite before
-  // the syntax check keeps it in step.
-  std::vector<std::size_t> of;
+  // The brackets put around the working text.
+  void Wrap();
+
+  // One entry for each character of the working text: its index in the
+  // evaluated text plus 1; 0 stands before the evaluated text (the bracket
+  // put around it) and its size + 1 after it. Every rewrite before the syntax
+  // check keeps them in step. They are written out only when a rewrite asks:
+  // until then the working text is the evaluated text, whole.
+  std::vector<std::size_t>& Positions();
+  // Written out, or none while the working text is the evaluated text whole.
+  const std::vector<std::size_t>* WrittenPositions() const { return written_ ? &of_ : nullptr; }
 
   // The index in the evaluated text of the working character at `index`; one
   // past the end for characters after it.
   std::size_t TypedIndex(std::size_t index) const;
+  // True for the bracket put before the evaluated text.
+  bool BeforeTyped(std::size_t index) const;
 
   // Where the character at `evaluatedIndex` was typed, and said in words:
   // "line 2, column 5"; in function mode "in the formula, line 1, column 3"
@@ -84,6 +92,9 @@ class TypedText {
   std::string_view TextOf(int value) const;
 
   std::string_view evaluated_;
+  std::vector<std::size_t> of_;
+  bool written_ = false;      // of_ holds the positions
+  bool wrapped_ = false;      // the working text has its brackets
   std::string_view formula_;  // function mode only
   std::vector<GivenValue> given_;
   std::vector<Origin> origins_;  // one for each evaluated character; empty outside function mode
