@@ -78,6 +78,8 @@ refused(not_held "range 'X2=1:2:1': the formula holds no X2" ${two} X2=1:2:1)
 refused(twice "range 'X0=1:2:1': X0 has a range already" ${two} X0=1:2:1)
 refused(shape "range 'X1=1:2': write it as a variable X0 to X9, \"=\" and FROM:TO:STEP, as in X0=0:1:0.1"
   ${two} X1=1:2)
+refused(no_variable "range 'XA=1:2:1': write it as a variable X0 to X9, \"=\" and FROM:TO:STEP, as in X0=0:1:0.1"
+  ${two} XA=1:2:1)
 refused(number "range 'X1=1:2:1e-1': '1e-1' is not a decimal number such as 10, -2.5 or .25"
   ${two} X1=1:2:1e-1)
 refused(digits "range 'X1=0:100000000:0.000000001': FROM, TO and STEP written to the same decimal place take more than 17 digits"

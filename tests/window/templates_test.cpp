@@ -32,5 +32,13 @@ TEST(DialogTemplates, MainWindowMessageMapAndNamesAgree) {
   }
 }
 
+// In the About box only the icon has a name to speak: the program's.
+TEST(DialogTemplates, TheAboutBoxSpeaksTheIconsName) {
+  for (const res::DialogControl& c : res::FindDialogTemplate(131)->controls) {
+    EXPECT_EQ(window::AccessibleName(131, c), c.kind == res::ControlKind::Icon ? "Zorvane" : "")
+        << c.id;
+  }
+}
+
 }  // namespace
 }  // namespace zorvane

@@ -74,6 +74,7 @@ TEST(NumberAt, PicksTheWholeNumber) {
       {u"2E+*3", 0, u"2"},  // an exponent mark without digits is no part of it
       {u"12+34", 2, u"12"},
       {u"12+34", 3, u"34"},
+      {u"=1.9", 3, u"1.9"},  // on the 9
       {u"SIN30", 1, u"none"},
       // A sign is the number's where it cannot be an operator.
       {u"=-.5", 3, u"-.5"},
