@@ -6,7 +6,7 @@
 namespace zorvane {
 
 // Pieces of the plain words in which a failed evaluation says why (see
-// trace.h); used only when someone listens.
+// failure.h).
 
 // A ")" that turns out to close the brackets around the whole text.
 inline constexpr std::string_view kUnopenedBracket =
