@@ -11,17 +11,21 @@ TypedText::TypedText(std::string_view typed) : evaluated_(typed) {}
 
 TypedText::TypedText(std::string_view evaluated, std::string_view formula,
                      std::span<const GivenValue> given)
-    : evaluated_(evaluated), formula_(formula), given_(given.begin(), given.end()) {
+    : evaluated_(evaluated), functionMode_(true), formula_(formula), given_(given) {}
+
+const std::vector<TypedText::Origin>& TypedText::Origins() const {
+  if (originsKnown_ || !functionMode_) return origins_;
+  originsKnown_ = true;
   // The values are put in again as function mode put them in, noting where
   // each character of the growing formula came from.
-  std::string text(formula);
+  std::string text(formula_);
   std::vector<Origin> origins(text.size());
   for (std::size_t i = 0; i < origins.size(); ++i)
     origins[i] = {-1, i, -1};
   for (std::size_t k = 0; k < given_.size(); ++k) {
     const std::string_view variable = given_[k].variable;
     const std::string_view value = given_[k].text;
-    if (variable.empty()) return;
+    if (variable.empty()) return origins_;
     std::string next;
     std::vector<Origin> nextOrigins;
     for (std::size_t i = 0; i < text.size();) {
@@ -44,7 +48,9 @@ TypedText::TypedText(std::string_view evaluated, std::string_view formula,
     text = std::move(next);
     origins = std::move(nextOrigins);
   }
+  // Values that do not make the evaluated text leave places counted in it.
   if (text == evaluated_) origins_ = std::move(origins);
+  return origins_;
 }
 
 std::string TypedText::Strip() {
@@ -116,14 +122,15 @@ bool TypedText::BeforeTyped(std::size_t index) const {
 }
 
 TypedText::Origin TypedText::OriginOf(std::size_t evaluatedIndex) const {
-  if (origins_.empty()) return {-1, evaluatedIndex, -1};
-  if (evaluatedIndex < origins_.size()) return origins_[evaluatedIndex];
+  const std::vector<Origin>& origins = Origins();
+  if (origins.empty()) return {-1, evaluatedIndex, -1};
+  if (evaluatedIndex < origins.size()) return origins[evaluatedIndex];
   return {-1, formula_.size(), -1};  // after the last character: the end of the formula
 }
 
 std::string_view TypedText::TextOf(int value) const {
   if (value >= 0) return given_[static_cast<std::size_t>(value)].text;
-  return origins_.empty() ? evaluated_ : formula_;
+  return Origins().empty() ? evaluated_ : formula_;
 }
 
 TypedPlace TypedText::PlaceOf(std::size_t evaluatedIndex) const {
@@ -135,14 +142,14 @@ TypedPlace TypedText::PlaceOf(std::size_t evaluatedIndex) const {
 std::string TypedText::Describe(std::size_t evaluatedIndex) const {
   const Origin origin = OriginOf(evaluatedIndex);
   const std::string place = PlaceIn(TextOf(origin.value), origin.index);
-  if (origins_.empty()) return place;
+  if (Origins().empty()) return place;
   if (origin.value < 0) return "in the formula, " + place;
   return "in the value of " + given_[static_cast<std::size_t>(origin.value)].variable + ", " +
          place;
 }
 
 std::size_t TypedText::FromDisplay(std::size_t displayIndex, std::size_t& formulaIndex) const {
-  if (formula_.empty() && origins_.empty()) return displayIndex;
+  if (!functionMode_) return displayIndex;
   // The display text is the formula, "=" and the evaluated text.
   if (displayIndex <= formula_.size()) {
     formulaIndex = displayIndex;

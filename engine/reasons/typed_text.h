@@ -89,15 +89,20 @@ class TypedText {
     int bracketOf = -1;
   };
   Origin OriginOf(std::size_t evaluatedIndex) const;
+  // One for each evaluated character in function mode, worked out when a
+  // failure first asks; none outside function mode.
+  const std::vector<Origin>& Origins() const;
   std::string_view TextOf(int value) const;
 
   std::string_view evaluated_;
   std::vector<std::size_t> of_;
-  bool written_ = false;      // of_ holds the positions
-  bool wrapped_ = false;      // the working text has its brackets
-  std::string_view formula_;  // function mode only
-  std::vector<GivenValue> given_;
-  std::vector<Origin> origins_;  // one for each evaluated character; empty outside function mode
+  bool written_ = false;  // of_ holds the positions
+  bool wrapped_ = false;  // the working text has its brackets
+  bool functionMode_ = false;
+  std::string_view formula_;
+  std::span<const GivenValue> given_;
+  mutable std::vector<Origin> origins_;
+  mutable bool originsKnown_ = false;
 };
 
 // "line 2, column 5": where the character at `index` of `text` stands. Every
