@@ -56,8 +56,8 @@ cli_case(range.decimal_steps ARGS --formula X0 --range X0=0:1:0.1
   OUT "0\n0.1\n0.2\n0.3\n0.4\n0.5\n0.6\n0.7\n0.8\n0.9\n1\n")
 cli_case(range.end_not_reached ARGS --log --formula X0 --range x0=-0.5:0.5:0.3
   OUT "X0=(-0.5)\n=-.5\nX0=(-0.2)\n=-.2\nX0=(0.1)\n=0.1\nX0=(0.4)\n=0.4\n")
-cli_case(range.two_ranges ARGS --csv --formula X0-X1 --range=X1=10:20:10 --range X0=1:3:1.0
-  OUT "X1,X0,result\n10,1,-9\n10,2,-8\n10,3,-7\n20,1,-19\n20,2,-18\n20,3,-17\n")
+cli_case(range.two_ranges ARGS --csv --formula X9-X1 --range=X1=10:20:10 --range X9=1:3:1.0
+  OUT "X1,X9,result\n10,1,-9\n10,2,-8\n10,3,-7\n20,1,-19\n20,2,-18\n20,3,-17\n")
 cli_case(range.fine_and_large ARGS --csv --formula X0 --range X0=99999999.99999998:100000000:.00000001
   OUT "X0,result\n99999999.99999998,100000000\n99999999.99999999,100000000\n100000000,100000000\n")
 cli_case(range.finest_place ARGS --csv --formula X0 --range X0=0:0.00000000000000002:0.00000000000000001

@@ -51,6 +51,7 @@ TEST(Utf8, TheLimitsOfEachSequenceLength) {
 
 TEST(Utf16, OnlyAPairIsOneCharacter) {
   const std::tuple<std::u16string, char32_t, std::size_t> rows[] = {
+      {u"\U00010000", 0x10000, 2},  // the first pair of all: D800 DC00
       {u"\U0001F600", 0x1F600, 2},
       {u"\U0010FFFF", 0x10FFFF, 2},
       {std::u16string{u'\xD83D'}, kNone, 1},             // the first half, at the end
