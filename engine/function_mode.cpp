@@ -44,12 +44,15 @@ std::vector<std::string> VariablesIn(std::string_view formula) {
   return variables;
 }
 
-std::string SubstituteValue(std::string_view formula, std::string_view variable,
-                            std::string_view value) {
+std::string BracketedValue(std::string_view value) {
   std::string bracketed;
   bracketed.reserve(value.size() + 2);
-  bracketed.append("(").append(value).append(")");
-  return ReplaceAll(formula, variable, bracketed);
+  return bracketed.append("(").append(value).append(")");
+}
+
+std::string SubstituteValue(std::string_view formula, std::string_view variable,
+                            std::string_view value) {
+  return ReplaceAll(formula, variable, BracketedValue(value));
 }
 
 std::string_view ValueTyped(std::string_view inputText) {

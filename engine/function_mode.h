@@ -42,7 +42,10 @@ std::optional<std::string> NextVariable(std::string_view formula);
 // value brings in another.
 std::vector<std::string> VariablesIn(std::string_view formula);
 
-// `formula` with `value` put in, bracketed, in place of every `variable`.
+// A value as function mode puts it in: between brackets.
+std::string BracketedValue(std::string_view value);
+
+// `formula` with BracketedValue(value) in place of every `variable`.
 std::string SubstituteValue(std::string_view formula, std::string_view variable,
                             std::string_view value);
 

@@ -201,18 +201,18 @@ class FaultReport {
   std::string_view kinds_;
 };
 
-// The first small letter of the text from `from` on; the check refuses every
-// one, so that none can pass as a kind letter.
-std::size_t FirstSmallLetter(std::string_view text, std::size_t from) {
-  for (std::size_t i = from; i < text.size(); ++i) {
+// The first small letter of the text; the check refuses every one, so that
+// none can pass as a kind letter.
+std::size_t FirstSmallLetter(std::string_view text) {
+  for (std::size_t i = 0; i < text.size(); ++i) {
     if (text[i] >= 'a' && text[i] <= 'z') return i;
   }
   return std::string_view::npos;
 }
 
-// The first kind-string index from `from` on of a character of no token.
-std::size_t FirstUnknownKind(std::string_view kinds, std::size_t from) {
-  for (std::size_t k = from; k < kinds.size(); ++k) {
+// The first kind-string index of a character of no token.
+std::size_t FirstUnknownKind(std::string_view kinds) {
+  for (std::size_t k = 0; k < kinds.size(); ++k) {
     if (!IsTokenKind(kinds[k])) return k;
   }
   return std::string_view::npos;
@@ -221,9 +221,9 @@ std::size_t FirstUnknownKind(std::string_view kinds, std::size_t from) {
 // Only known tokens. Small letters are refused first, wherever they stand.
 std::optional<SyntaxFault> OnlyKnownTokens(const FaultReport& report, std::string_view text,
                                            std::string_view kinds) {
-  const std::size_t small = FirstSmallLetter(text, 0);
+  const std::size_t small = FirstSmallLetter(text);
   if (small != std::string_view::npos) return SyntaxFault{Rule::UnknownToken, small};
-  const std::size_t k = FirstUnknownKind(kinds, 0);
+  const std::size_t k = FirstUnknownKind(kinds);
   if (k != std::string_view::npos) return report.At(Rule::UnknownToken, k);
   return std::nullopt;
 }
@@ -348,12 +348,12 @@ std::optional<SyntaxFault> CheckSyntax(std::string& text) {
   return NoFractionBelowRange(report, text);
 }
 
-std::size_t FirstUnknownCharacter(std::string_view text, std::size_t from) {
+std::size_t FirstUnknownCharacter(std::string_view text) {
   const std::string kinds = KindString(text);
   std::size_t i = 0;
   for (std::size_t k = 0; k < kinds.size() && i < text.size(); ++k) {
     const bool small = text[i] >= 'a' && text[i] <= 'z';
-    if (i >= from && (small || !IsTokenKind(kinds[k]))) return i;
+    if (small || !IsTokenKind(kinds[k])) return i;
     i += kinds[k] == kFunctionName || kinds[k] == kPi ? TokenLength(text, i) : 1;
   }
   return std::string_view::npos;

@@ -32,9 +32,9 @@ struct SyntaxFault {
 // appended one ")" that the text left open at its end.
 std::optional<SyntaxFault> CheckSyntax(std::string& text);
 
-// The first character of `text` from `from` on that belongs to no token, the
-// way the check's first rule sees it; npos when there is none.
-std::size_t FirstUnknownCharacter(std::string_view text, std::size_t from = 0);
+// The first character of `text` that belongs to no token, the way the
+// check's first rule sees it; npos when there is none.
+std::size_t FirstUnknownCharacter(std::string_view text);
 
 // The token that begins at `i` of the working text, as a reader knows it: a
 // code by its function's name, a character of no token whole, all of its

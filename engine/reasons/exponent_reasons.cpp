@@ -50,10 +50,11 @@ std::vector<TypedExponentNumber> FindTypedExponentNumbers(std::string_view text,
   return numbers;
 }
 
-std::string NotWholeReason(const TypedExponentNumber& number, std::string_view after,
-                           const TypedText& typed) {
-  return "the exponent mark \"E\" needs a whole number after it: " + number.Written() +
-         std::string(after) + " (" + typed.Describe(number.typedMark) + ")";
+Failure NotWholeFailure(const TypedExponentNumber& number, std::string_view after,
+                        const TypedText& typed) {
+  return PlacedFailure("the exponent mark \"E\" needs a whole number after it: " +
+                           number.Written() + std::string(after),
+                       typed, number.typedMark);
 }
 
 bool OwnFailure(const TypedExponentNumber& number, const ReductionFault& fault) {
@@ -76,8 +77,7 @@ Failure OutOfRangeFailure(const TypedExponentNumber& number, const TypedText& ty
   } else {
     why = value > 1 ? " is outside ±1E+100" : " is closer to 0 than 1E-100";
   }
-  return {number.Written() + why + " (" + typed.Describe(number.typedStart) + ")",
-          typed.PlaceOf(number.typedStart)};
+  return PlacedFailure(number.Written() + why, typed, number.typedStart);
 }
 
 }  // namespace zorvane

@@ -34,8 +34,8 @@ std::vector<TypedExponentNumber> FindTypedExponentNumbers(std::string_view text,
 
 // The exponent mark needs a whole number after it: "1E" or, with `after`
 // ".5", "1E1.5".
-std::string NotWholeReason(const TypedExponentNumber& number, std::string_view after,
-                           const TypedText& typed);
+Failure NotWholeFailure(const TypedExponentNumber& number, std::string_view after,
+                        const TypedText& typed);
 
 // True when `fault` is the number's own: the power of ten or the product that
 // the number was rewritten into failed, so that it has no value on its own.

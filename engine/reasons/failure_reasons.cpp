@@ -11,20 +11,10 @@ namespace {
 
 using Rule = SyntaxFault::Rule;
 
-// `reason` and where it stands, at `evaluatedIndex` of the evaluated text,
-// with a hint when there is one: "... (line 1, column 4). Type "SQR" for the
-// square root."
-Failure Placed(std::string reason, const TypedText& typed, std::size_t evaluatedIndex,
-               const std::string& hint = {}) {
-  reason.append(" (").append(typed.Describe(evaluatedIndex)).append(")");
-  if (!hint.empty()) reason.append(". ").append(hint);
-  return {std::move(reason), typed.PlaceOf(evaluatedIndex)};
-}
-
-// The same for the working character at `index`.
+// PlacedFailure for the working character at `index`.
 Failure PlacedAt(std::string reason, const TypedText& typed, std::size_t index,
-                 const std::string& hint = {}) {
-  return Placed(std::move(reason), typed, typed.TypedIndex(index), hint);
+                 std::string_view hint = {}) {
+  return PlacedFailure(std::move(reason), typed, typed.TypedIndex(index), hint);
 }
 
 // The token at `i` of the working text between double quotes, as it was
@@ -99,13 +89,12 @@ std::optional<Failure> ExponentNumberFailure(const SyntaxFault& fault, std::stri
   for (const TypedExponentNumber& n : FindTypedExponentNumbers(text, typed)) {
     // Nothing whole after the mark: "1E", "1E+", "1E(2)".
     if (fault.at == n.close) {
-      return Failure{NotWholeReason(n, "", typed), typed.PlaceOf(n.typedMark)};
+      return NotWholeFailure(n, "", typed);
     }
     // A fraction after the exponent: "1E1.5", "1E2.".
     if (fault.at == n.close + 1 && At(text, static_cast<std::ptrdiff_t>(fault.at)) == '.') {
       const std::size_t end = NumberCharsEnd(text, fault.at);
-      return Failure{NotWholeReason(n, text.substr(fault.at, end - fault.at), typed),
-                     typed.PlaceOf(n.typedMark)};
+      return NotWholeFailure(n, text.substr(fault.at, end - fault.at), typed);
     }
     if (follows && fault.follows == n.close) {
       return PlacedAt(Token(text, fault.at, typed) + " cannot follow " + Quote(n.Written()), typed,
@@ -154,9 +143,9 @@ Failure EmptyBracketsFailure(std::string_view display, const TypedText& typed) {
   // The brackets around a value that was left empty.
   const std::string variable = typed.BracketedVariable(evaluated);
   if (!variable.empty() && typed.BracketedVariable(evaluated + 1) == variable) {
-    return Placed("no value was given for " + variable, typed, evaluated);
+    return PlacedFailure("no value was given for " + variable, typed, evaluated);
   }
-  return Placed("empty brackets \"()\"", typed, evaluated);
+  return PlacedFailure("empty brackets \"()\"", typed, evaluated);
 }
 
 Failure SuppliedEmptyBracketsFailure(std::size_t emptyAt, const TypedText& typed) {
@@ -231,7 +220,7 @@ ReductionNotes NoteForReduction(std::string_view text, const TypedText& typed) {
 Failure ReductionFailure(const ReductionFault& fault, const ReductionNotes& notes,
                          const TypedText& typed) {
   if (fault.unopenedBracket && notes.unopenedAt != std::string::npos) {
-    return Placed(fault.reason, typed, notes.unopenedAt);
+    return PlacedFailure(fault.reason, typed, notes.unopenedAt);
   }
   // A number typed with the exponent mark that has no value on its own is
   // named as typed, not by the product and power it was rewritten into.

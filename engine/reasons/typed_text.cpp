@@ -4,6 +4,7 @@
 #include <numeric>
 
 #include "engine/text/characters.h"
+#include "engine/text/text_ops.h"
 
 namespace zorvane {
 
@@ -23,30 +24,18 @@ const std::vector<TypedText::Origin>& TypedText::Origins() const {
   for (std::size_t i = 0; i < origins.size(); ++i)
     origins[i] = {-1, i, -1};
   for (std::size_t k = 0; k < given_.size(); ++k) {
-    const std::string_view variable = given_[k].variable;
-    const std::string_view value = given_[k].text;
-    if (variable.empty()) return origins_;
-    std::string next;
-    std::vector<Origin> nextOrigins;
-    for (std::size_t i = 0; i < text.size();) {
-      if (std::string_view(text).substr(i, variable.size()) != variable) {
-        next.push_back(text[i]);
-        nextOrigins.push_back(origins[i++]);
-        continue;
-      }
-      const Origin where{origins[i].value, origins[i].index, static_cast<int>(k)};
-      next.push_back('(');
-      nextOrigins.push_back(where);
-      for (std::size_t j = 0; j < value.size(); ++j) {
-        next.push_back(value[j]);
-        nextOrigins.push_back({static_cast<int>(k), j, -1});
-      }
-      next.push_back(')');
-      nextOrigins.push_back(where);
-      i += variable.size();
-    }
-    text = std::move(next);
-    origins = std::move(nextOrigins);
+    if (given_[k].variable.empty()) return origins_;
+    const std::string bracketed = BracketedValue(given_[k].text);
+    const int value = static_cast<int>(k);
+    // The brackets stand where the variable stood; the value's characters
+    // come from the value.
+    text = ReplaceAllNoted(text, given_[k].variable, bracketed, origins,
+                           [&](std::size_t pos, std::size_t j) {
+                             if (j == 0 || j + 1 == bracketed.size()) {
+                               return Origin{origins[pos].value, origins[pos].index, value};
+                             }
+                             return Origin{value, j - 1, -1};
+                           });
   }
   // Values that do not make the evaluated text leave places counted in it.
   if (text == evaluated_) origins_ = std::move(origins);
@@ -181,6 +170,13 @@ std::string TypedText::TypedSigns(std::size_t index) const {
     if (evaluated_[i] == '+' || evaluated_[i] == '-') signs.push_back(evaluated_[i]);
   }
   return signs;
+}
+
+Failure PlacedFailure(std::string reason, const TypedText& typed, std::size_t evaluatedIndex,
+                      std::string_view hint) {
+  reason.append(" (").append(typed.Describe(evaluatedIndex)).append(")");
+  if (!hint.empty()) reason.append(". ").append(hint);
+  return {std::move(reason), typed.PlaceOf(evaluatedIndex)};
 }
 
 std::string PlaceIn(std::string_view text, std::size_t index) {

@@ -105,6 +105,12 @@ class TypedText {
   mutable bool originsKnown_ = false;
 };
 
+// `reason` and where it stands, at `evaluatedIndex` of the evaluated text,
+// with a hint when there is one: "... (line 1, column 4). Type "SQR" for the
+// square root."
+Failure PlacedFailure(std::string reason, const TypedText& typed, std::size_t evaluatedIndex,
+                      std::string_view hint = {});
+
 // "line 2, column 5": where the character at `index` of `text` stands. Every
 // character counts, a UTF-8 sequence as one; "\r\n" and a lone "\n" end a line.
 // An index at the end of the text names the place after its last character.

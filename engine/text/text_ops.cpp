@@ -45,34 +45,6 @@ void ReplaceAllShrinking(std::string& text, std::string_view from, std::string_v
   text.resize(write);
 }
 
-std::string ReplaceAllTracked(std::string_view text, std::string_view from, std::string_view to,
-                              std::vector<std::size_t>& positions) {
-  if (from.empty()) return std::string(text);
-  std::size_t pos = text.find(from);
-  if (pos == std::string_view::npos) return std::string(text);
-  std::string out;
-  out.reserve(text.size() + to.size());
-  std::vector<std::size_t> outPositions;
-  outPositions.reserve(positions.size() + to.size());
-  std::size_t done = 0;
-  const auto keep = [&](std::size_t end) {
-    out.append(text, done, end - done);
-    outPositions.insert(outPositions.end(), positions.begin() + static_cast<std::ptrdiff_t>(done),
-                        positions.begin() + static_cast<std::ptrdiff_t>(end));
-  };
-  while (pos != std::string_view::npos) {
-    keep(pos);
-    for (std::size_t j = 0; j < to.size(); ++j)
-      outPositions.push_back(positions[pos + std::min(j, from.size() - 1)]);
-    out.append(to);
-    done = pos + from.size();
-    pos = text.find(from, done);
-  }
-  keep(text.size());
-  positions = std::move(outPositions);
-  return out;
-}
-
 std::string_view Left(std::string_view text, long long count) {
   if (count <= 0) return {};
   return text.substr(0, static_cast<std::size_t>(std::min<long long>(count, text.size())));

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <algorithm>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -14,11 +15,47 @@ std::string ReplaceAll(std::string_view text, std::string_view from, std::string
 // The same, in place, for a replacement no longer than what it replaces.
 void ReplaceAllShrinking(std::string& text, std::string_view from, std::string_view to);
 
-// ReplaceAll that also keeps `positions`, one entry for each character of the
-// text, in step: a character put in takes the position of the character of
-// `from` that it stands for (the last one when `to` is longer).
-std::string ReplaceAllTracked(std::string_view text, std::string_view from, std::string_view to,
-                              std::vector<std::size_t>& positions);
+// ReplaceAll that also keeps `notes`, one for each character of the text, in
+// step: the j-th character of `to` put in for the `from` at `pos` is noted as
+// `put(pos, j)`, which may read the notes as they stood before.
+template <class Note, class Put>
+std::string ReplaceAllNoted(std::string_view text, std::string_view from, std::string_view to,
+                            std::vector<Note>& notes, Put&& put) {
+  if (from.empty()) return std::string(text);
+  std::size_t pos = text.find(from);
+  if (pos == std::string_view::npos) return std::string(text);
+  std::string out;
+  out.reserve(text.size() + to.size());
+  std::vector<Note> outNotes;
+  outNotes.reserve(notes.size() + to.size());
+  std::size_t done = 0;
+  const auto keep = [&](std::size_t end) {
+    out.append(text, done, end - done);
+    outNotes.insert(outNotes.end(), notes.begin() + static_cast<std::ptrdiff_t>(done),
+                    notes.begin() + static_cast<std::ptrdiff_t>(end));
+  };
+  while (pos != std::string_view::npos) {
+    keep(pos);
+    for (std::size_t j = 0; j < to.size(); ++j)
+      outNotes.push_back(put(pos, j));
+    out.append(to);
+    done = pos + from.size();
+    pos = text.find(from, done);
+  }
+  keep(text.size());
+  notes = std::move(outNotes);
+  return out;
+}
+
+// ReplaceAllNoted for `positions`, one entry for each character of the text: a
+// character put in takes the position of the character of `from` that it
+// stands for (the last one when `to` is longer).
+inline std::string ReplaceAllTracked(std::string_view text, std::string_view from,
+                                     std::string_view to, std::vector<std::size_t>& positions) {
+  return ReplaceAllNoted(text, from, to, positions, [&](std::size_t pos, std::size_t j) {
+    return positions[pos + std::min(j, from.size() - 1)];
+  });
+}
 
 // Clamped substrings: a count below 0 gives the empty text, one beyond the end
 // the rest of the text.
