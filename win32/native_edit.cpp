@@ -9,6 +9,7 @@
 #include <optional>
 
 #include "engine/text/capitals.h"
+#include "engine/text/utf8.h"
 #include "win32/native.h"
 #include "win32/native_internal.h"
 #include "window/edit_limit.h"
@@ -39,8 +40,8 @@ bool FitsAfterInsert(HWND edit, std::u16string_view inserted) {
 // surrogate pair counts when its first half arrives.
 std::optional<std::u16string> TypedText(wchar_t ch) {
   if (ch == L'\n') return u"\r\n";
-  if (ch >= 0xDC00 && ch <= 0xDFFF) return u"";
-  if (ch >= 0xD800 && ch <= 0xDBFF) return std::u16string{static_cast<char16_t>(ch), u'\xDC00'};
+  if (IsSecondHalf(ch)) return u"";
+  if (IsFirstHalf(ch)) return std::u16string{static_cast<char16_t>(ch), u'\xDC00'};
   if (ch < 0x20 || ch == 0x7F) return std::nullopt;  // editing keys: BackSpace, Ctrl+A...
   return std::u16string(1, static_cast<char16_t>(ch));
 }

@@ -2,11 +2,15 @@
 
 #include <algorithm>
 
+#include "engine/text/utf8.h"
+
 namespace zorvane::window {
 namespace {
 
-bool IsSecondHalf(std::u16string_view text, std::size_t i) {
-  return i < text.size() && text[i] >= 0xDC00 && text[i] <= 0xDFFF;
+// Whether unit `i` of `text` is the second half of a surrogate pair, which no
+// change may begin at.
+bool AtSecondHalf(std::u16string_view text, std::size_t i) {
+  return i < text.size() && IsSecondHalf(text[i]);
 }
 
 }  // namespace
@@ -18,13 +22,13 @@ TextChange ChangedPart(std::u16string_view now, std::u16string_view wanted, std:
   std::size_t head = 0;
   while (head < std::min({shorter, start, end}) && now[head] == wanted[head])
     ++head;
-  if (head > 0 && (IsSecondHalf(now, head) || IsSecondHalf(wanted, head))) --head;
+  if (head > 0 && (AtSecondHalf(now, head) || AtSecondHalf(wanted, head))) --head;
   const std::size_t most = std::min(shorter - head, now.size() - end);
   std::size_t tail = 0;
   while (tail < most && now[now.size() - 1 - tail] == wanted[wanted.size() - 1 - tail])
     ++tail;
   if (tail > 0 &&
-      (IsSecondHalf(now, now.size() - tail) || IsSecondHalf(wanted, wanted.size() - tail)))
+      (AtSecondHalf(now, now.size() - tail) || AtSecondHalf(wanted, wanted.size() - tail)))
     --tail;
   return {head, now.size() - head - tail, wanted.size() - head - tail};
 }

@@ -33,10 +33,9 @@ PassStep ApplyFirstFunction(WorkingState& state) {
   const double x = ReadNumber(std::string_view(text).substr(argument, argumentEnd - argument));
 
   const double angleFactor = AngleFactor(state.Deg());
-  if (!InDomain(function->domain, x, angleFactor)) {
-    return state.Fail(WhyNoValue(*function, x, state.Deg(), state.DegreesOption()));
-  }
-  const std::optional<FirstPrint> firstPrint = function->evaluate(x, angleFactor);
+  const std::optional<FirstPrint> firstPrint = InDomain(function->domain, x, angleFactor)
+                                                   ? function->evaluate(x, angleFactor)
+                                                   : std::nullopt;
   if (!firstPrint) return state.Fail(WhyNoValue(*function, x, state.Deg(), state.DegreesOption()));
   // The call as a reader would write it: "EXP(233)".
   const auto call = [&] { return std::string(function->name) + "(" + ShownExactly(x) + ")"; };

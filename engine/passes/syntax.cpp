@@ -201,11 +201,15 @@ class FaultReport {
   std::string_view kinds_;
 };
 
-// The first small letter of the text; the check refuses every one, so that
-// none can pass as a kind letter.
+// The check refuses every small letter, so that none can pass as a kind
+// letter.
+bool IsSmallLetter(char c) {
+  return c >= 'a' && c <= 'z';
+}
+
 std::size_t FirstSmallLetter(std::string_view text) {
   for (std::size_t i = 0; i < text.size(); ++i) {
-    if (text[i] >= 'a' && text[i] <= 'z') return i;
+    if (IsSmallLetter(text[i])) return i;
   }
   return std::string_view::npos;
 }
@@ -352,8 +356,7 @@ std::size_t FirstUnknownCharacter(std::string_view text) {
   const std::string kinds = KindString(text);
   std::size_t i = 0;
   for (std::size_t k = 0; k < kinds.size() && i < text.size(); ++k) {
-    const bool small = text[i] >= 'a' && text[i] <= 'z';
-    if (small || !IsTokenKind(kinds[k])) return i;
+    if (IsSmallLetter(text[i]) || !IsTokenKind(kinds[k])) return i;
     i += kinds[k] == kFunctionName || kinds[k] == kPi ? TokenLength(text, i) : 1;
   }
   return std::string_view::npos;

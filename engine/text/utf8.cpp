@@ -22,7 +22,7 @@ TextCharacter DecodeUtf8(std::string_view text, std::size_t i) {
     code = (code << 6) | (byte(i + k) & 0x3Fu);
   }
   // Overlong forms, surrogates and code points beyond U+10FFFF are no characters.
-  if (Utf8Length(code) != length || code > 0x10FFFF || (code >= 0xD800 && code <= 0xDFFF)) {
+  if (Utf8Length(code) != length || code > 0x10FFFF || IsSurrogate(code)) {
     return kNoCharacter;
   }
   return {code, length};
@@ -30,11 +30,10 @@ TextCharacter DecodeUtf8(std::string_view text, std::size_t i) {
 
 TextCharacter DecodeUtf16(std::u16string_view text, std::size_t i) {
   const char16_t unit = text[i];
-  const bool high = unit >= 0xD800 && unit <= 0xDBFF;
-  if (high && i + 1 < text.size() && text[i + 1] >= 0xDC00 && text[i + 1] <= 0xDFFF) {
+  if (IsFirstHalf(unit) && i + 1 < text.size() && IsSecondHalf(text[i + 1])) {
     return {0x10000 + ((char32_t(unit) - 0xD800) << 10) + (text[i + 1] - 0xDC00), 2};
   }
-  if (unit >= 0xD800 && unit <= 0xDFFF) return {kReplacementCharacter, 1};
+  if (IsSurrogate(unit)) return {kReplacementCharacter, 1};
   return {unit, 1};
 }
 

@@ -31,6 +31,18 @@ constexpr bool IsContinuationByte(char byte) {
   return (static_cast<unsigned char>(byte) & 0xC0u) == 0x80u;
 }
 
+// The halves of a UTF-16 surrogate pair: the first (D800..DBFF) and the
+// second (DC00..DFFF); a code point between D800 and DFFF is no character.
+constexpr bool IsFirstHalf(char32_t unit) {
+  return unit >= 0xD800 && unit <= 0xDBFF;
+}
+constexpr bool IsSecondHalf(char32_t unit) {
+  return unit >= 0xDC00 && unit <= 0xDFFF;
+}
+constexpr bool IsSurrogate(char32_t unit) {
+  return unit >= 0xD800 && unit <= 0xDFFF;
+}
+
 // The character that begins at byte `i` of `text`. Where no well-formed one
 // begins (a stray continuation byte, a sequence broken or cut off by the end,
 // an overlong form, a surrogate, a code point beyond U+10FFFF), the one byte at
