@@ -47,10 +47,8 @@ bool IsTypedText(const QString& text) {
 
 // Typed text as a box with the upper-case style takes it: a to z become
 // capitals, everything else stays as typed.
-QString Capitals(QString text) {
-  for (QChar& c : text)
-    c = QChar(static_cast<char16_t>(Capital(c.unicode())));
-  return text;
+QString Capitals(const QString& text) {
+  return QString::fromStdU16String(ToCapitals(text.toStdU16String()));
 }
 
 }  // namespace
@@ -194,7 +192,7 @@ bool EditBox::FitsOverSelection(QStringView insert) const {
 // would pass the limit is refused whole.
 void EditBox::InsertTyped(QString text) {
   if (text.isEmpty()) return;
-  if (upperCase_) text = Capitals(std::move(text));
+  if (upperCase_) text = Capitals(text);
   if (!FitsOverSelection(text)) {
     Beep();
     return;
