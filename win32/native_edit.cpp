@@ -77,13 +77,6 @@ void SelectNumberAt(HWND edit, LPARAM point) {
   SendMessageW(edit, EM_SETSEL, lineStart + number->start, lineStart + number->end);
 }
 
-// A paste as the edit box makes one (an edit that Ctrl+Z takes back), with the
-// clipboard's letters a to z as capitals.
-void PasteCapitals(HWND edit) {
-  const std::u16string text = ToCapitals(ClipboardText(edit));
-  if (!text.empty()) ReplaceEditSelection(edit, text, true);
-}
-
 // `upperCase` (the subclass's data): the box makes capitals of a to z, and only
 // of those, whatever the user's language.
 LRESULT CALLBACK EditProc(HWND edit, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
@@ -104,16 +97,21 @@ LRESULT CALLBACK EditProc(HWND edit, UINT message, WPARAM wParam, LPARAM lParam,
     case WM_UNICHAR:
       if (!readOnly && upperCase) wParam = Capital(static_cast<char32_t>(wParam));
       break;
-    case WM_PASTE:
-      if (!readOnly && !FitsAfterInsert(edit, ClipboardText(edit))) {
+    case WM_PASTE: {
+      if (readOnly) break;
+      const std::u16string pasted = ClipboardText(edit);
+      if (!FitsAfterInsert(edit, pasted)) {
         Beep();
         return 0;
       }
-      if (!readOnly && upperCase) {
-        PasteCapitals(edit);
+      // With capitals, the paste is made as the edit box makes one: an edit
+      // that Ctrl+Z takes back.
+      if (upperCase) {
+        if (!pasted.empty()) ReplaceEditSelection(edit, ToCapitals(pasted), true);
         return 0;
       }
       break;
+    }
     case WM_MOUSEMOVE:
       PointerMovedOverEdit(edit, lParam);
       break;
