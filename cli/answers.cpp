@@ -89,7 +89,7 @@ class Answers {
 
   // Each false return means that the output failed.
   bool Run(const std::vector<Range>& ranges) {
-    if (!Put(text_.Header(), true)) return false;
+    if (!WriteAll(stdout, text_.Header())) return false;
     if (!ranges.empty()) return Table(ranges);
     if (line_.expressions.empty()) return StandardInput();
     for (const std::string& expression : line_.expressions) {
@@ -101,11 +101,6 @@ class Answers {
   }
 
  private:
-  static bool Put(std::string_view text, bool flush) {
-    if (std::fwrite(text.data(), 1, text.size(), stdout) != text.size()) return false;
-    return !flush || std::fflush(stdout) == 0;
-  }
-
   // Says why an answer is "error", where the options ask for it on standard
   // error: under --trace always, under --explain unless a column says it. A
   // text given up as too long is said even without them.
@@ -132,7 +127,7 @@ class Answers {
       answer = calculator_.Evaluate(input);
     }
     Explain(answer);
-    return Put(text_.Text(answer, values, false), true);
+    return WriteAll(stdout, text_.Text(answer, values, false));
   }
 
   bool StandardInput() { return InputIsTerminal() ? Interactive() : Batch(); }
@@ -161,11 +156,11 @@ class Answers {
         "Zorvane " ZORVANE_VERSION " - " +
         (calculator_.FunctionMode() ? "function mode: Ctrl+C starts again, " + keys + " ends.\n"
                                     : "type an expression, " + keys + " to end.\n");
-    if (OutputIsTerminal() && !Put(greeting, true)) return false;
+    if (OutputIsTerminal() && !WriteAll(stdout, greeting)) return false;
     LineEditor editor("zorvane-cli", HistoryFile());
     if (!(calculator_.FunctionMode() ? AskForValues(editor) : Expressions(editor))) return false;
     // The end of the input ends the line being shown, on the terminal.
-    return OutputIsTerminal() ? Put("\n", true) : WriteAll(stderr, "\n");
+    return WriteAll(OutputIsTerminal() ? stdout : stderr, "\n");
   }
 
   // The window's session: each line evaluated, empty ones passed over.
@@ -176,7 +171,7 @@ class Answers {
       if (answer.result.empty()) continue;
       editor.Remember(line);
       Explain(answer);
-      if (!Put(text_.Text(answer, {line}, true), true)) return false;
+      if (!WriteAll(stdout, text_.Text(answer, {line}, true))) return false;
     }
     return true;
   }
@@ -200,7 +195,7 @@ class Answers {
       if (ended) return true;
       if (!answer) continue;  // dropped
       Explain(*answer);
-      if (!Put(text_.Text(*answer, {typed.begin(), typed.end()}, true), true)) return false;
+      if (!WriteAll(stdout, text_.Text(*answer, {typed.begin(), typed.end()}, true))) return false;
       if (typed.empty()) return true;  // a formula that asks for nothing has one answer
     }
   }
@@ -224,7 +219,7 @@ class Answers {
       const Answer answer = calculator_.EvaluateFormula(valueFor).value_or(Answer{});
       Explain(answer);
       std::copy(texts.begin(), texts.end(), shown.begin());
-      if (!Put(text_.Text(answer, shown, false), false)) return false;
+      if (!WriteAll(stdout, text_.Text(answer, shown, false), false)) return false;
 
       std::size_t moving = count;
       while (moving > 0 && ++at[moving - 1] == ranges[moving - 1].Count()) {
