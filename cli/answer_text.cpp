@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
-#include "cli/command_line.h"
 #include "cli/csv.h"
+#include "engine/text/capitals.h"
 
 namespace zorvane::cli {
 namespace {

@@ -6,6 +6,7 @@
 #include "cli/command_line.h"
 #include "cli/output.h"
 #include "cli/trace_text.h"
+#include "engine/text/capitals.h"
 
 namespace zorvane::cli {
 namespace {

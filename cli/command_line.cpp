@@ -1,7 +1,5 @@
 #include "cli/command_line.h"
 
-#include "engine/text/capitals.h"
-
 namespace zorvane::cli {
 
 namespace {
@@ -63,10 +61,6 @@ CommandLine ParseCommandLine(const std::vector<std::string>& args) {
     }
   }
   return line;
-}
-
-std::string ToCapitals(std::string text) {
-  return zorvane::ToCapitals(std::move(text));
 }
 
 std::string ArgumentText(std::string_view argument) {

@@ -32,10 +32,6 @@ struct CommandLine {
 // or the text after "=" in the same one.
 CommandLine ParseCommandLine(const std::vector<std::string>& args);
 
-// Letters a to z become capitals, and nothing else changes: the rule of the
-// window's Input Box for typing (engine/text/capitals.h).
-std::string ToCapitals(std::string text);
-
 // An argument as the Input Box would hold it: a line break in it becomes the
 // CR LF that Ctrl+Enter puts there, which evaluation passes over.
 std::string ArgumentText(std::string_view argument);
