@@ -11,8 +11,6 @@
 namespace zorvane::cli {
 namespace {
 
-constexpr std::string_view kError = "error";
-
 std::string CountOfValues(std::size_t count) {
   return std::to_string(count) + (count == 1 ? " value" : " values");
 }
@@ -50,7 +48,7 @@ Answer Calculator::Refused(std::string reason) {
   anyError = true;
   // The entry the window writes for a failure before any evaluation: the
   // Input Box text, which holds the formula.
-  return {formula_, std::string(kError), Failure{std::move(reason), {}}, formula_.size(), true};
+  return {formula_, std::string(kErrorText), Failure{std::move(reason), {}}, formula_.size(), true};
 }
 
 Answer Calculator::Evaluate(std::string_view typed) {
@@ -61,7 +59,7 @@ Answer Calculator::Evaluate(std::string_view typed) {
 
 std::optional<Answer> Calculator::EvaluateFormula(const ValueFor& valueFor) {
   if (!FormulaUsable(formula_)) {
-    return Refused("the stored formula holds a \",\", which function mode cannot read");
+    return Refused(std::string(kFormulaUnusable));
   }
   std::string substituted = formula_;
   std::vector<GivenValue> given;

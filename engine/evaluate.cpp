@@ -18,10 +18,8 @@
 namespace zorvane {
 namespace {
 
-constexpr std::string_view kErrorMark = "error";
-
 Outcome Error(Failure failure) {
-  return {OutcomeKind::Error, std::string(kErrorMark), std::move(failure)};
+  return {OutcomeKind::Error, std::string(kErrorText), std::move(failure)};
 }
 
 // Line breaks and blanks go, all brackets become round ones, and sign pairs

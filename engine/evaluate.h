@@ -12,6 +12,9 @@
 
 namespace zorvane {
 
+// The result text of a failed evaluation.
+inline constexpr std::string_view kErrorText = "error";
+
 enum class OutcomeKind {
   Empty,   // nothing to evaluate: no log entry, the Input Box is emptied
   Result,  // text holds the result text

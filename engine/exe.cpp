@@ -40,9 +40,8 @@ ExeOutput RunExe(const ExeInput& in, const TraceSink* trace) {
       return out;
     }
     if (step.kind == FunctionModeStep::Kind::Failed) {
-      WriteEntry(out, display, "error");
-      out.failure =
-          Failure{"the stored formula holds a \",\", which function mode cannot read", {}};
+      WriteEntry(out, display, kErrorText);
+      out.failure = Failure{std::string(kFormulaUnusable), {}};
       out.input = std::string();
       return out;
     }

@@ -53,8 +53,11 @@ std::string SubstituteValue(std::string_view formula, std::string_view variable,
 // text, or all of it when it holds none.
 std::string_view ValueTyped(std::string_view inputText);
 
-// A stored formula that holds a "," cannot be evaluated.
+// A stored formula that holds a "," cannot be evaluated; its entry is "error",
+// for this reason.
 bool FormulaUsable(std::string_view formula);
+inline constexpr std::string_view kFormulaUnusable =
+    "the stored formula holds a \",\", which function mode cannot read";
 
 // The text that heads the log entry of an evaluation in function mode.
 std::string FormulaDisplay(std::string_view formula, std::string_view substituted);
