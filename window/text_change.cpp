@@ -27,9 +27,8 @@ TextChange ChangedPart(std::u16string_view now, std::u16string_view wanted, std:
   std::size_t tail = 0;
   while (tail < most && now[now.size() - 1 - tail] == wanted[wanted.size() - 1 - tail])
     ++tail;
-  if (tail > 0 &&
-      (AtSecondHalf(now, now.size() - tail) || AtSecondHalf(wanted, wanted.size() - tail)))
-    --tail;
+  // The tail is the same in both texts; it may not begin at a second half.
+  if (tail > 0 && IsSecondHalf(now[now.size() - tail])) --tail;
   return {head, now.size() - head - tail, wanted.size() - head - tail};
 }
 

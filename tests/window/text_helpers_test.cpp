@@ -115,6 +115,7 @@ TEST(ChangedPart, TheLeastPartAtTheSelection) {
       {u"12", u"3.5", 2, 2, {0, 2, 3}},  // Paste: the whole text, caret or not
       {u"x😀", u"x😁", 3, 3, {1, 2, 2}},   // never half a pair
       {u"😀x", u"😁x", 0, 0, {0, 2, 2}},
+      {u"\U0001F600", u"\U0001F200", 0, 0, {0, 2, 2}},  // the same second half
   };
   for (const auto& [now, wanted, start, end, change] : rows) {
     EXPECT_EQ(ChangedPart(now, wanted, start, end), change) << start << ".." << end;
